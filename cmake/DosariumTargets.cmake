@@ -1,0 +1,31 @@
+# Helpers shared by every subsystem's CMakeLists.
+
+set(DOSARIUM_WARNINGS -Wall -Wextra -Werror)
+
+# dosarium_library(NAME SOURCES ... LIBS ...): a static library of the program, namespaced dosarium::NAME.
+function(dosarium_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(dosarium_${name} STATIC ${ARG_SOURCES})
+    add_library(dosarium::${name} ALIAS dosarium_${name})
+    target_include_directories(dosarium_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_compile_options(dosarium_${name} PRIVATE ${DOSARIUM_WARNINGS})
+    target_link_libraries(dosarium_${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# dosarium_test(NAME SOURCES ... LIBS ... [GUI]): a GoogleTest executable registered with CTest.
+# GUI tests get a QApplication on the offscreen platform; the others a QCoreApplication.
+function(dosarium_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(test_${name} ${ARG_SOURCES})
+    set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_compile_options(test_${name} PRIVATE ${DOSARIUM_WARNINGS})
+    if(ARG_GUI)
+        target_link_libraries(test_${name} PRIVATE dosarium_gui_test_main)
+    else()
+        target_link_libraries(test_${name} PRIVATE dosarium_test_main)
+    endif()
+    target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+    gtest_discover_tests(test_${name}
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOSARIUM_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        DISCOVERY_TIMEOUT 30)
+endfunction()

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test without a display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)"
+ctest --test-dir build --output-on-failure --parallel "$(nproc)"

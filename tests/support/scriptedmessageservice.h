@@ -1,0 +1,33 @@
+// Test double for message boxes: records every message and answers from a script.
+#pragma once
+
+#include "ui/messageservice.h"
+
+#include <QList>
+
+namespace dosarium {
+
+class ScriptedMessageService : public MessageService {
+public:
+    // Answers given in order; once the script is used up, the first button of the box answers.
+    QList<MessageAnswer> answers;
+    QList<Message> shown;
+
+    MessageAnswer show(const Message& message) override
+    {
+        shown.append(message);
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        switch (message.buttons) {
+        case MessageButtons::OkCancel:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::Yes;
+        case MessageButtons::Ok:
+            break;
+        }
+        return MessageAnswer::Ok;
+    }
+};
+
+} // namespace dosarium
