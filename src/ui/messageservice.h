@@ -17,7 +17,7 @@ struct Message {
 };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual MessageAnswer show(const Message& message) = 0;
 

@@ -55,9 +55,9 @@ MessageAnswer QtMessageService::show(const Message& message)
         break;
     }
     // Escape on a box without Cancel or No counts as the first button.
-    return message.buttons == MessageButtons::YesNo  ? MessageAnswer::No
+    return message.buttons == MessageButtons::YesNo      ? MessageAnswer::No
            : message.buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
-                                                      : MessageAnswer::Ok;
+                                                         : MessageAnswer::Ok;
 }
 
 } // namespace dosarium

@@ -9,11 +9,11 @@
 namespace dosarium {
 
 class QtMessageService : public MessageService {
-public:
+  public:
     explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
     MessageAnswer show(const Message& message) override;
 
-private:
+  private:
     QPointer<QWidget> m_parent;
 };
 

@@ -8,7 +8,7 @@
 namespace dosarium {
 
 class ScriptedMessageService : public MessageService {
-public:
+  public:
     // Answers given in order; once the script is used up, the first button of the box answers.
     QList<MessageAnswer> answers;
     QList<Message> shown;
