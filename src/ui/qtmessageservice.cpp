@@ -54,7 +54,7 @@ MessageAnswer QtMessageService::show(const Message& message)
     default:
         break;
     }
-    // Escape on a box without Cancel or No counts as the first button.
+    // A box closed without a button (Escape, close box) takes the answer that changes nothing.
     return message.buttons == MessageButtons::YesNo      ? MessageAnswer::No
            : message.buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
                                                          : MessageAnswer::Ok;
