@@ -1,0 +1,138 @@
+#include "catalogue/labellayout.h"
+
+#include "catalogue/reagent.h"
+
+#include <cmath>
+
+namespace dosarium {
+namespace {
+
+constexpr double normalSize = 10.0;
+constexpr double smallSize = 8.0;
+constexpr double shift = 6.0;
+
+// Prints pieces the way a drawing surface with a current position does: each piece starts at the
+// current point and moves x to its end.
+class LabelPrinter {
+  public:
+    explicit LabelPrinter(const TextMeasure& measure) : m_measure(measure) {}
+
+    void moveTo(double x, double y)
+    {
+        m_x = x;
+        m_y = y;
+    }
+    void setSize(double size) { m_size = size; }
+    void setX(double x) { m_x = x; }
+    double x() const { return m_x; }
+
+    void print(const QString& text, bool italic = false)
+    {
+        m_pieces.append(LabelPiece{text, m_x, m_y, m_size, italic});
+        m_x += m_measure(text, m_size, italic);
+    }
+    void printRaised(const QString& text)
+    {
+        m_y -= shift;
+        print(text);
+        m_y += shift;
+    }
+    void printLowered(const QString& text)
+    {
+        m_y += shift;
+        print(text);
+        m_y -= shift;
+    }
+
+    QList<LabelPiece> take() { return std::move(m_pieces); }
+
+  private:
+    const TextMeasure& m_measure;
+    QList<LabelPiece> m_pieces;
+    double m_x = 0.0;
+    double m_y = 0.0;
+    double m_size = normalSize;
+};
+
+void printPureSubstance(LabelPrinter& p, const Reagent& r)
+{
+    p.print(QStringLiteral("Formule brute : "));
+    for (const FormulaElement& element : r.formula) {
+        p.setSize(normalSize);
+        p.print(element.symbol);
+        if (!element.count.isEmpty()) {
+            p.setSize(smallSize);
+            p.printLowered(element.count);
+        }
+    }
+
+    p.moveTo(10, 128);
+    p.setSize(normalSize);
+    p.print(QStringLiteral("Masse molaire : "));
+    p.print(QStringLiteral("M = "), true);
+    p.print(r.molarMassText);
+    p.print(QStringLiteral(" g.mol"));
+    p.setSize(smallSize);
+    p.printRaised(QStringLiteral("-1"));
+
+    p.moveTo(10, 152);
+    p.setSize(normalSize);
+    if (Catalogue::isPureLiquid(r.index)) {
+        p.print(QStringLiteral("Densité par rapport à l'eau : "));
+        p.print(QStringLiteral("d = "), true);
+        p.print(r.densityText);
+    } else {
+        p.print(QStringLiteral("Solubilité dans l'eau à 20 °C : "));
+        p.print(r.solubilityText);
+        p.setSize(smallSize);
+        p.printRaised(r.solubilityExponent);
+    }
+}
+
+void printSolution(LabelPrinter& p, const Reagent& r)
+{
+    p.print(QStringLiteral("Solution aqueuse contenant les ions : "));
+
+    p.moveTo(81, 128);
+    p.print(r.cation.symbol);
+    p.setSize(smallSize);
+    p.printRaised(r.cation.charge);
+    p.setSize(normalSize);
+    p.print(QStringLiteral(" et ") + r.anion.symbol);
+    p.setSize(smallSize);
+    if (!r.anion.subscript.isEmpty()) {
+        // The subscript stands directly under the charge.
+        const double chargeX = std::round(p.x());
+        p.printRaised(r.anion.charge);
+        p.setX(chargeX);
+        p.printLowered(r.anion.subscript);
+    } else {
+        p.printRaised(r.anion.charge);
+    }
+
+    p.moveTo(10, 152);
+    p.setSize(normalSize);
+    p.print(QStringLiteral("Concentration : "));
+    p.print(QStringLiteral("C = "), true);
+    p.print(r.concentrationText);
+    p.print(QStringLiteral(" mol.L"));
+    p.printRaised(QStringLiteral("-1"));
+}
+
+} // namespace
+
+QList<LabelPiece> LabelLayout::pieces(int reagentIndex, const TextMeasure& measure)
+{
+    const Reagent* reagent = Catalogue::reagent(reagentIndex);
+    if (!reagent)
+        return {};
+    LabelPrinter printer(measure);
+    printer.moveTo(10, 104);
+    if (reagentIndex < 5)
+        printPureSubstance(printer, *reagent);
+    else
+        printSolution(printer, *reagent);
+    return printer.take();
+}
+
+} // namespace dosarium

@@ -1,0 +1,32 @@
+// Where each piece of a bottle label's three data lines is printed, in which size and style.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace dosarium {
+
+struct LabelPiece {
+    QString text;
+    double x = 0.0;
+    double y = 0.0; // top of the text
+    double pointSize = 10.0;
+    bool italic = false;
+
+    bool operator==(const LabelPiece&) const = default;
+};
+
+// Width in pixels of a text in "Arial" at the given size and style.
+using TextMeasure = std::function<double(const QString& text, double pointSize, bool italic)>;
+
+class LabelLayout {
+  public:
+    static constexpr const char* fontFamily = "Arial";
+
+    // The pieces for the reagent at index, in printing order; empty for an index outside the
+    // catalogue.
+    static QList<LabelPiece> pieces(int reagentIndex, const TextMeasure& measure);
+};
+
+} // namespace dosarium

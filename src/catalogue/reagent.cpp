@@ -1,0 +1,118 @@
+#include "catalogue/reagent.h"
+
+#include <array>
+
+namespace dosarium {
+namespace {
+
+Reagent pureLiquid(int index, const QString& name, Hazard hazard, const QString& phrase,
+                   QList<FormulaElement> formula, const QString& massText, double mass,
+                   const QString& densityText, double density)
+{
+    Reagent r;
+    r.index = index;
+    r.name = name;
+    r.kind = ReagentKind::PureLiquid;
+    r.hazard = hazard;
+    r.resultPhrase = phrase;
+    r.formula = std::move(formula);
+    r.molarMassText = massText;
+    r.molarMass = mass;
+    r.densityText = densityText;
+    r.density = density;
+    return r;
+}
+
+Reagent pureSolid(int index, const QString& name, const QString& phrase,
+                  QList<FormulaElement> formula, const QString& massText, double mass)
+{
+    Reagent r;
+    r.index = index;
+    r.name = name;
+    r.kind = ReagentKind::PureSolid;
+    r.hazard = Hazard::None;
+    r.resultPhrase = phrase;
+    r.formula = std::move(formula);
+    r.molarMassText = massText;
+    r.molarMass = mass;
+    r.solubilityText = QStringLiteral("2 kg.L");
+    r.solubilityExponent = QStringLiteral("-1");
+    return r;
+}
+
+Reagent solution(int index, const QString& name, Hazard hazard, const QString& phrase, Ion cation,
+                 Ion anion, const QString& concentrationText, double concentration)
+{
+    Reagent r;
+    r.index = index;
+    r.name = name;
+    r.kind = ReagentKind::AqueousSolution;
+    r.hazard = hazard;
+    r.resultPhrase = phrase;
+    r.cation = std::move(cation);
+    r.anion = std::move(anion);
+    r.concentrationText = concentrationText;
+    r.concentration = concentration;
+    return r;
+}
+
+const std::array<Reagent, Catalogue::reagentCount>& reagents()
+{
+    using E = FormulaElement;
+    static const std::array<Reagent, Catalogue::reagentCount> all = {
+        pureLiquid(0, QStringLiteral("Ethanol absolu"), Hazard::Flammable,
+                   QStringLiteral("d'éthanol de concentration :"),
+                   {E{"C", "2"}, E{"H", "6"}, E{"O", ""}}, QStringLiteral("46,0"), 46,
+                   QStringLiteral("0,789"), 0.789),
+        pureLiquid(1, QStringLiteral("Acétone"), Hazard::Flammable,
+                   QStringLiteral("d'acétone de concentration :"),
+                   {E{"C", "3"}, E{"H", "6"}, E{"O", ""}}, QStringLiteral("58,0"), 58,
+                   QStringLiteral("0,786"), 0.786),
+        pureLiquid(2, QStringLiteral("Acide acétique (acide éthanoïque)"), Hazard::Corrosive,
+                   QStringLiteral("d'acide acétique de concentration :"),
+                   {E{"C", "2"}, E{"H", "4"}, E{"O", "2"}}, QStringLiteral("60,0"), 60,
+                   QStringLiteral("1,05"), 1.05),
+        pureSolid(3, QStringLiteral("Saccharose"),
+                  QStringLiteral("de saccharose de concentration :"),
+                  {E{"C", "12"}, E{"H", "22"}, E{"O", "11"}}, QStringLiteral("342,0"), 342),
+        pureSolid(4, QStringLiteral("Glucose"), QStringLiteral("de glucose de concentration :"),
+                  {E{"C", "6"}, E{"H", "12"}, E{"O", "6"}}, QStringLiteral("180,0"), 180),
+        solution(5, QStringLiteral("Hydroxyde de sodium"), Hazard::Corrosive,
+                 QStringLiteral("d'hydroxyde de sodium de concentration :"), Ion{"Na", "", "+"},
+                 Ion{"HO", "", "-"}, QStringLiteral("6,0"), 6),
+        solution(6, QStringLiteral("Permanganate de potassium"), Hazard::Harmful,
+                 QStringLiteral("de permanganate de potassium de concentration :"),
+                 Ion{"K", "", "+"}, Ion{"MnO", "4", "-"}, QStringLiteral("0,50"), 0.5),
+        solution(7, QStringLiteral("Sulfate de cuivre II"), Hazard::Harmful,
+                 QStringLiteral("de sulfate de cuivre II de concentration :"), Ion{"Cu", "", "2+"},
+                 Ion{"SO", "4", "2-"}, QStringLiteral("1,0"), 1),
+        solution(8, QStringLiteral("Acide chlorhydrique"), Hazard::Corrosive,
+                 QStringLiteral("d'acide chlorhydrique de concentration :"), Ion{"H", "", "+"},
+                 Ion{"Cl", "", "-"}, QStringLiteral("12,0"), 12),
+    };
+    return all;
+}
+
+} // namespace
+
+const Reagent* Catalogue::reagent(int index)
+{
+    if (index < 0 || index >= reagentCount)
+        return nullptr;
+    return &reagents()[static_cast<std::size_t>(index)];
+}
+
+QString Catalogue::kindText(ReagentKind kind)
+{
+    switch (kind) {
+    case ReagentKind::PureLiquid:
+        return QStringLiteral("Liquide pur");
+    case ReagentKind::PureSolid:
+        return QStringLiteral("Solide pur");
+    case ReagentKind::AqueousSolution:
+        return QStringLiteral("Solution aqueuse");
+    }
+    return {};
+}
+
+} // namespace dosarium
