@@ -1,0 +1,17 @@
+// Pictures are SVG resources rendered at the size of the control that shows them.
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace dosarium {
+
+// Rendered for the device pixel ratio given, so that pictures stay crisp on scaled screens.
+QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio = 1.0);
+
+// The pointing hand shown over every clickable picture, hot spot on the tip of the index finger.
+QCursor pointingHandCursor();
+
+} // namespace dosarium

@@ -1,0 +1,43 @@
+#include "workbench/placardwidget.h"
+
+#include "workbench/windowgeometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace dosarium {
+
+PlacardWidget::PlacardWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("placard"));
+    setMouseTracking(true);
+}
+
+void PlacardWidget::PlacardPaint()
+{
+    const int w = width();
+    const int h = height();
+    m_picture = QPixmap(w, h);
+    m_picture.fill(Qt::white);
+    QPainter painter(&m_picture);
+    for (int y = 0; y <= h; ++y) {
+        painter.setPen(WindowGeometry::cupboardLine(y, h));
+        painter.drawLine(0, y, w, y);
+    }
+    update();
+}
+
+void PlacardWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void PlacardWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!childAt(event->position().toPoint()))
+        emit backgroundHovered();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace dosarium

@@ -1,0 +1,29 @@
+// The compiled-in pictures of the workbench window.
+#pragma once
+
+#include "catalogue/reagent.h"
+
+#include <QString>
+
+namespace dosarium::WorkbenchPictures {
+
+inline const QString windowIcon = QStringLiteral(":/pictures/app/dosarium.svg");
+inline const QString information = QStringLiteral(":/pictures/workbench/info.svg");
+inline const QString exerciseButton = QStringLiteral(":/pictures/workbench/exercise-button.svg");
+
+inline QString hazard(Hazard hazard)
+{
+    switch (hazard) {
+    case Hazard::Flammable:
+        return QStringLiteral(":/pictures/hazards/flammable.svg");
+    case Hazard::Corrosive:
+        return QStringLiteral(":/pictures/hazards/corrosive.svg");
+    case Hazard::Harmful:
+        return QStringLiteral(":/pictures/hazards/harmful.svg");
+    case Hazard::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace dosarium::WorkbenchPictures

@@ -1,0 +1,225 @@
+#include "workbench/workbenchwindow.h"
+
+#include "ui/picturebutton.h"
+#include "ui/svgpixmap.h"
+#include "workbench/closingsequence.h"
+#include "workbench/etiquettewidget.h"
+#include "workbench/markerfile.h"
+#include "workbench/placardwidget.h"
+#include "workbench/welcometext.h"
+#include "workbench/windowgeometry.h"
+#include "workbench/workbenchpictures.h"
+#include "workbench/workbenchtexts.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace dosarium {
+namespace {
+
+const QRect supertextGeometry(424, 307, 361, 230);
+const QRect fichGeometry(480, 288, 305, 19);
+
+} // namespace
+
+WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applicationDirectory,
+                                 QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_applicationDirectory(applicationDirectory),
+      m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this))
+{
+    setObjectName(QStringLiteral("feuilleP"));
+    setWindowTitle(WorkbenchTexts::title);
+    setWindowIcon(QIcon(WorkbenchPictures::windowIcon));
+    setMouseTracking(true);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(background);
+    resize(WindowGeometry::designedSize);
+
+    createCommandBar();
+    m_placard->setGeometry(16, 48, 769, 225);
+    m_etiquette->setGeometry(16, 336, 377, 201);
+    createHintLine();
+    createExerciseArea();
+    connect(m_placard, &PlacardWidget::backgroundHovered, this,
+            [this] { setHint(WorkbenchTexts::defaultHint); });
+}
+
+void WorkbenchWindow::createCommandBar()
+{
+    for (const WorkbenchTexts::CommandButton& spec : WorkbenchTexts::commandButtons) {
+        QPushButton* button = new QPushButton(spec.caption, this);
+        button->setObjectName(QString::fromLatin1(spec.objectName));
+        button->setGeometry(spec.left, 0, spec.width, 41);
+        button->setToolTip(spec.toolTip);
+        showHintOnHover(button, spec.hint);
+    }
+    commandButton("Command4")->setEnabled(false);
+    commandButton("Command11")->setEnabled(false);
+    connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
+}
+
+void WorkbenchWindow::createHintLine()
+{
+    QLabel* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image2"));
+    icon->setGeometry(64, 288, 32, 32);
+    icon->setPixmap(svgPixmap(WorkbenchPictures::information, QSize(32, 32), devicePixelRatioF()));
+
+    m_info = new QLabel(this);
+    m_info->setObjectName(QStringLiteral("info"));
+    m_info->setGeometry(112, 288, 233, 33);
+    m_info->setAutoFillBackground(true);
+    m_info->setWordWrap(true);
+    m_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette tooltipColours = m_info->palette();
+    tooltipColours.setColor(QPalette::Window, palette().color(QPalette::ToolTipBase));
+    tooltipColours.setColor(QPalette::WindowText, palette().color(QPalette::ToolTipText));
+    m_info->setPalette(tooltipColours);
+}
+
+void WorkbenchWindow::createExerciseArea()
+{
+    m_exerciseButton = new PictureButton(this);
+    m_exerciseButton->setObjectName(QStringLiteral("BTEXO"));
+    m_exerciseButton->setGeometry(424, 288, 97, 19);
+    m_exerciseButton->setPixmap(
+        svgPixmap(WorkbenchPictures::exerciseButton, QSize(97, 19), devicePixelRatioF()));
+    m_exerciseButton->setAccessibleName(WorkbenchTexts::exerciseButtonName);
+    m_exerciseButton->setCursor(pointingHandCursor());
+    showHintOnHover(m_exerciseButton, WorkbenchTexts::exerciseButtonHint);
+
+    m_fich = new QLineEdit(this);
+    m_fich->setObjectName(QStringLiteral("fich"));
+    m_fich->setGeometry(fichGeometry);
+    connect(m_fich, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_fich->setCursorPosition(text.size()); });
+
+    m_supertext = new QTextEdit(this);
+    m_supertext->setObjectName(QStringLiteral("supertext"));
+    m_supertext->setGeometry(supertextGeometry);
+    m_supertext->setAcceptRichText(true);
+    connect(m_supertext, &QTextEdit::textChanged, this, [this] {
+        if (!m_fich->text().isEmpty())
+            m_exerciseTextModified = true;
+    });
+}
+
+void WorkbenchWindow::showHintOnHover(QWidget* widget, const QString& hint)
+{
+    m_hints.insert(widget, hint);
+    widget->installEventFilter(this);
+}
+
+void WorkbenchWindow::load()
+{
+    MarkerFile(m_applicationDirectory).markOpen();
+    if (QScreen* current = screen()) {
+        applyNarrowScreenRule(current->size());
+        // On a wide screen the window opens at its designed size in the middle of the screen.
+        const QRect available = current->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+    showWelcomeText();
+    m_placard->PlacardPaint();
+    setHint(WorkbenchTexts::defaultHint);
+}
+
+void WorkbenchWindow::applyNarrowScreenRule(const QSize& screen)
+{
+    const std::optional<QRect> pinned = WindowGeometry::narrowScreenGeometry(screen);
+    if (!pinned)
+        return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
+    if (size() != pinned->size())
+        resize(pinned->size());
+    if (pos() != pinned->topLeft())
+        move(pinned->topLeft());
+}
+
+void WorkbenchWindow::showWelcomeText()
+{
+    m_supertext->setReadOnly(true);
+    m_supertext->hide();
+    WelcomeText::build(*m_supertext->document());
+    m_supertext->moveCursor(QTextCursor::Start);
+    m_supertext->show();
+}
+
+void WorkbenchWindow::setHint(const QString& hint)
+{
+    QString shown = hint;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_info->setText(shown);
+}
+
+QString WorkbenchWindow::hint() const
+{
+    QString text = m_info->text();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text;
+}
+
+QPushButton* WorkbenchWindow::commandButton(const char* objectName) const
+{
+    return findChild<QPushButton*>(QString::fromLatin1(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void WorkbenchWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (int y = 0; y <= WindowGeometry::designedSize.height(); ++y) {
+        painter.setPen(WindowGeometry::backgroundLine(y));
+        painter.drawLine(0, y, WindowGeometry::designedSize.width(), y);
+    }
+    // The text block's shadow: 3 pixels along its right and bottom edges.
+    painter.fillRect(QRect(QPoint(supertextGeometry.left() + 3, fichGeometry.top() + 3),
+                           QPoint(supertextGeometry.right() + 3, supertextGeometry.bottom() + 3)),
+                     QColor(128, 128, 128));
+}
+
+void WorkbenchWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (QScreen* current = screen())
+        applyNarrowScreenRule(current->size());
+}
+
+void WorkbenchWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!childAt(event->position().toPoint()))
+        setHint(WorkbenchTexts::defaultHint);
+    QWidget::mouseMoveEvent(event);
+}
+
+void WorkbenchWindow::closeEvent(QCloseEvent* event)
+{
+    if (!ClosingSequence::confirm(m_messages, m_exerciseTextModified)) {
+        event->ignore();
+        return;
+    }
+    MarkerFile(m_applicationDirectory).markClosed();
+    event->accept();
+    emit unloaded();
+}
+
+bool WorkbenchWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        const auto hint = m_hints.constFind(watched);
+        if (hint != m_hints.constEnd())
+            setHint(*hint);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace dosarium

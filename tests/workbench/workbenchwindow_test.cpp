@@ -1,0 +1,121 @@
+#include "scriptedmessageservice.h"
+#include "workbench/etiquettewidget.h"
+#include "workbench/placardwidget.h"
+#include "workbench/workbenchwindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace dosarium;
+
+namespace {
+
+struct Workbench {
+    QTemporaryDir dir;
+    ScriptedMessageService messages;
+    WorkbenchWindow window{messages, dir.path()};
+};
+
+QByteArray markerRecord(const QString& dir)
+{
+    QFile file(dir + "/TEMPO.SPC");
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(2048))
+        return {};
+    return file.read(5);
+}
+
+} // namespace
+
+TEST(WorkbenchWindow, StartUpMarksOpenAndShowsTheDefaultHint)
+{
+    Workbench w;
+    w.window.load();
+    EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00OUI", 5));
+    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Dosarium"));
+    EXPECT_EQ(w.window.hint(),
+              QStringLiteral("Vous pouvez modifier les paramètres,\r\nouvrir une configuration ou "
+                             "un exercice"));
+    EXPECT_TRUE(w.window.supertext()->isReadOnly());
+    EXPECT_TRUE(w.window.supertext()->toPlainText().startsWith("Dosarium\n"));
+    EXPECT_FALSE(w.window.placard()->picture().isNull());
+    EXPECT_EQ(w.window.placard()->picture().toImage().pixelColor(0, 0), QColor(255, 200, 155));
+}
+
+TEST(WorkbenchWindow, CommandBarCaptionsAndStartingStates)
+{
+    Workbench w;
+    const QStringList captions = {"&Nouveau",      "Ann&uler",       "&Ouvrir", "&Enregistrer",
+                                  "&Calculatrice", "&Voir le cours", "&Aide",   "&Fermer"};
+    const char* names[] = {"command3", "Command4", "Command2", "Command11",
+                           "Command8", "Command9", "Command7", "Command1"};
+    int previousRight = -1;
+    for (int i = 0; i < 8; ++i) {
+        QPushButton* button = w.window.commandButton(names[i]);
+        ASSERT_NE(button, nullptr) << names[i];
+        EXPECT_EQ(button->text(), captions[i]);
+        EXPECT_FALSE(button->toolTip().isEmpty());
+        EXPECT_EQ(button->y(), 0);
+        EXPECT_EQ(button->height(), 41);
+        EXPECT_GT(button->x(), previousRight - 2) << names[i];
+        previousRight = button->geometry().right();
+        const bool startsEnabled =
+            QString(names[i]) != "Command4" && QString(names[i]) != "Command11";
+        EXPECT_EQ(button->isEnabled(), startsEnabled) << names[i];
+    }
+}
+
+TEST(WorkbenchWindow, NarrowScreenRulePinsOnlyNarrowScreens)
+{
+    Workbench w;
+    w.window.resize(640, 480);
+    w.window.move(5, 5);
+    w.window.applyNarrowScreenRule(QSize(1024, 768));
+    EXPECT_EQ(w.window.size(), QSize(640, 480));
+    EXPECT_EQ(w.window.pos(), QPoint(5, 5));
+
+    w.window.applyNarrowScreenRule(QSize(800, 600));
+    EXPECT_EQ(w.window.size(), QSize(800, 600));
+    EXPECT_EQ(w.window.pos(), QPoint(0, 0));
+    EXPECT_EQ(w.window.windowState(), Qt::WindowNoState);
+}
+
+TEST(WorkbenchWindow, EditsAreTrackedOnlyWhileAnExerciseIsShown)
+{
+    Workbench w;
+    w.window.load();
+    w.window.supertext()->setPlainText("modifié");
+    EXPECT_FALSE(w.window.exerciseTextModified());
+
+    const QString longName = "/home/eleve/exercices/un-nom-de-fichier-très-long-pour-le-test.E12";
+    w.window.fich()->setText(longName);
+    EXPECT_EQ(w.window.fich()->cursorPosition(), longName.size());
+    w.window.supertext()->setPlainText("modifié encore");
+    EXPECT_TRUE(w.window.exerciseTextModified());
+}
+
+TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
+{
+    Workbench w;
+    w.window.load();
+    w.window.show();
+    w.window.setExerciseTextModified(true);
+    bool unloaded = false;
+    QObject::connect(&w.window, &WorkbenchWindow::unloaded, [&] { unloaded = true; });
+
+    w.messages.answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
+    w.window.commandButton("Command1")->click();
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_FALSE(unloaded);
+    EXPECT_TRUE(w.window.exerciseTextModified());
+    EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00OUI", 5));
+
+    w.messages.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    w.window.close();
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_TRUE(unloaded);
+    EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00NON", 5));
+    EXPECT_EQ(w.messages.shown.size(), 4);
+}
