@@ -1,9 +1,13 @@
 #include "scriptedmessageservice.h"
+#include "ui/picturebutton.h"
 #include "workbench/etiquettewidget.h"
 #include "workbench/placardwidget.h"
 #include "workbench/workbenchwindow.h"
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -118,4 +122,29 @@ TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
     EXPECT_TRUE(unloaded);
     EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00NON", 5));
     EXPECT_EQ(w.messages.shown.size(), 4);
+}
+
+TEST(WorkbenchWindow, HoverHintsStayUntilAnotherControlReplacesThem)
+{
+    Workbench w;
+    w.window.load();
+    QPushButton* help = w.window.commandButton("Command7");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(help, &enter);
+    EXPECT_EQ(w.window.hint(),
+              QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
+
+    // The file-name box has no hint of its own: the last one stays.
+    QCoreApplication::sendEvent(w.window.fich(), &enter);
+    EXPECT_EQ(w.window.hint(),
+              QStringLiteral("Si vous rencontrez une difficulté avec cette application"));
+
+    QCoreApplication::sendEvent(w.window.exerciseButton(), &enter);
+    EXPECT_TRUE(w.window.hint().startsWith(QStringLiteral("Ouvrir un énoncé d'exercice")));
+
+    const QPointF background(300, 580);
+    QMouseEvent move(QEvent::MouseMove, background, w.window.mapToGlobal(background), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w.window, &move);
+    EXPECT_TRUE(w.window.hint().startsWith(QStringLiteral("Vous pouvez modifier les paramètres,")));
 }
