@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target dosarium
+# The program reads its help, course and exercises from the build folder: build them all.
+cmake --build build --parallel "$(nproc)"
 exec build/dosarium "$@"
