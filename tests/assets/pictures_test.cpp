@@ -49,6 +49,15 @@ const Picture kPictures[] = {
     {"instruments/volumetric-pipette.svg", 25, 186, "pipjaug"},
     {"instruments/graduated-pipette.svg", 25, 186, "pipgrad"},
     {"instruments/wash-bottle.svg", 64, 112, "pissette"},
+    {"app/dosarium.svg", 256, 256, "program icon, 48 px and up"},
+    {"app/dosarium-32.svg", 32, 32, "window icon"},
+    {"app/dosarium-16.svg", 16, 16, "window icon, small"},
+    {"configurations/loading.svg", 32, 32, "picture of Frame1 in ouvrir"},
+    {"exercises/loading.svg", 32, 32, "picture of Frame2 in Fichexo"},
+    {"exercises/mark-lit.svg", 24, 24, "Imagalu, Image4 lit"},
+    {"exercises/mark-dark.svg", 24, 24, "Imagenoir, Image4 dark"},
+    {"exercises/open-button.svg", 48, 48, "ouvreur"},
+    {"exercises/close-button.svg", 48, 48, "Image5"},
 };
 
 // Pictures that another part of the program owns and sizes.
