@@ -100,6 +100,9 @@ void WorkbenchWindow::createExerciseArea()
     m_fich = new QLineEdit(this);
     m_fich->setObjectName(QStringLiteral("fich"));
     m_fich->setGeometry(fichGeometry);
+    // The exercise tab overlaps the start of the box: it stays in front and the text starts after it.
+    m_exerciseButton->raise();
+    m_fich->setTextMargins(m_exerciseButton->geometry().right() - fichGeometry.left() + 2, 0, 0, 0);
     connect(m_fich, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_fich->setCursorPosition(text.size()); });
 
