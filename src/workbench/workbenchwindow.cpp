@@ -1,5 +1,7 @@
 #include "workbench/workbenchwindow.h"
 
+#include "protocol/benchmodel.h"
+#include "protocol/benchview.h"
 #include "ui/picturebutton.h"
 #include "ui/svgpixmap.h"
 #include "workbench/closingsequence.h"
@@ -32,7 +34,9 @@ const QRect fichGeometry(480, 288, 305, 19);
 WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applicationDirectory,
                                  QWidget* parent)
     : QWidget(parent), m_messages(messages), m_applicationDirectory(applicationDirectory),
-      m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this))
+      m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this)),
+      m_bench(new BenchModel(messages, QLocale(), this)),
+      m_benchView(new BenchView(m_placard, *m_bench, this))
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(WorkbenchTexts::title);
@@ -49,8 +53,28 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     m_etiquette->setGeometry(16, 336, 377, 201);
     createHintLine();
     createExerciseArea();
-    connect(m_placard, &PlacardWidget::backgroundHovered, this,
-            [this] { setHint(WorkbenchTexts::defaultHint); });
+    connect(m_placard, &PlacardWidget::backgroundHovered, m_bench, &BenchModel::placard_MouseMove);
+    connect(m_bench, &BenchModel::changed, this, &WorkbenchWindow::mirrorBench);
+    connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
+        m_etiquette->setReagentIndex(reagentIndex);
+        m_etiquette->update();
+    });
+    connect(commandButton("command3"), &QPushButton::clicked, m_bench, &BenchModel::Command3_Click);
+    connect(commandButton("Command4"), &QPushButton::clicked, m_bench, &BenchModel::Command4_Click);
+    mirrorBench();
+}
+
+void WorkbenchWindow::mirrorBench()
+{
+    QString hint = m_bench->info();
+    hint.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_info->setText(hint);
+    setWindowTitle(m_bench->windowCaption());
+    commandButton("Command4")->setEnabled(m_bench->isUndoEnabled());
+    commandButton("Command11")->setEnabled(m_bench->isSaveEnabled());
+    m_etiquette->setReagentName(m_bench->label1());
+    m_etiquette->setKindText(m_bench->label2());
+    m_etiquette->showHazard(m_bench->visiblePictogram());
 }
 
 void WorkbenchWindow::createCommandBar()
@@ -62,8 +86,6 @@ void WorkbenchWindow::createCommandBar()
         button->setToolTip(spec.toolTip);
         showHintOnHover(button, spec.hint);
     }
-    commandButton("Command4")->setEnabled(false);
-    commandButton("Command11")->setEnabled(false);
     connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -133,6 +155,7 @@ void WorkbenchWindow::load()
     }
     showWelcomeText();
     m_placard->PlacardPaint();
+    m_bench->liquide_MouseMove(0);
     setHint(WorkbenchTexts::defaultHint);
 }
 
@@ -160,16 +183,12 @@ void WorkbenchWindow::showWelcomeText()
 
 void WorkbenchWindow::setHint(const QString& hint)
 {
-    QString shown = hint;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_info->setText(shown);
+    m_bench->setInfo(hint);
 }
 
 QString WorkbenchWindow::hint() const
 {
-    QString text = m_info->text();
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
+    return m_bench->info();
 }
 
 QPushButton* WorkbenchWindow::commandButton(const char* objectName) const

@@ -11,6 +11,8 @@ class QTextEdit;
 
 namespace dosarium {
 
+class BenchModel;
+class BenchView;
 class EtiquetteWidget;
 class MessageService;
 class PictureButton;
@@ -37,6 +39,8 @@ class WorkbenchWindow : public QWidget {
     void setExerciseTextModified(bool modified) { m_exerciseTextModified = modified; }
 
     QPushButton* commandButton(const char* objectName) const;
+    BenchModel& bench() const { return *m_bench; }
+    BenchView& benchView() const { return *m_benchView; }
     PlacardWidget* placard() const { return m_placard; }
     EtiquetteWidget* etiquette() const { return m_etiquette; }
     QTextEdit* supertext() const { return m_supertext; }
@@ -59,11 +63,14 @@ class WorkbenchWindow : public QWidget {
     void createHintLine();
     void createExerciseArea();
     void showHintOnHover(QWidget* widget, const QString& hint);
+    void mirrorBench();
 
     MessageService& m_messages;
     QString m_applicationDirectory;
     PlacardWidget* m_placard;
     EtiquetteWidget* m_etiquette;
+    BenchModel* m_bench;
+    BenchView* m_benchView;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;

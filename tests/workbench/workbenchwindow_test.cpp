@@ -42,6 +42,10 @@ TEST(WorkbenchWindow, StartUpMarksOpenAndShowsTheDefaultHint)
     EXPECT_EQ(w.window.hint(),
               QStringLiteral("Vous pouvez modifier les paramètres,\r\nouvrir une configuration ou "
                              "un exercice"));
+    EXPECT_EQ(w.window.etiquette()->reagentName(), QStringLiteral("Ethanol absolu"));
+    EXPECT_EQ(w.window.etiquette()->kindText(), QStringLiteral("Liquide pur"));
+    EXPECT_EQ(w.window.etiquette()->visibleHazard(), Hazard::Flammable);
+    EXPECT_EQ(w.window.etiquette()->reagentIndex(), 0);
     EXPECT_TRUE(w.window.supertext()->isReadOnly());
     EXPECT_TRUE(w.window.supertext()->toPlainText().startsWith("Dosarium\n"));
     EXPECT_FALSE(w.window.placard()->picture().isNull());
