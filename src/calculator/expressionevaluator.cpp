@@ -2,6 +2,7 @@
 
 #include "calculator/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -339,12 +340,17 @@ void ExpressionEvaluator::applyOperators(std::string& text, EvaluationCounters& 
 {
     static constexpr std::array<char, 5> order = {'^', '/', '*', '-', '+'};
     normaliseExpression(text);
+    // A reduction puts a number between two spaces, which never makes a new operator group: an
+    // operator not found stays absent, and the next group of the current one lies after the value
+    // just written. Resuming there gives the same reductions as searching again from the start.
     std::size_t current = 0;
+    std::size_t from = 2;
     while (current < order.size() && counters.operatorCount > 0) {
         const std::string group = {' ', order[current], ' '};
-        const std::size_t k = text.find(group, 2);
+        const std::size_t k = text.find(group, from);
         if (k == std::string::npos) {
             ++current;
+            from = 2;
             continue;
         }
         // Each operand holds at least one character: the searches for the spaces that end them
@@ -364,7 +370,7 @@ void ExpressionEvaluator::applyOperators(std::string& text, EvaluationCounters& 
         text.replace(leftStart, rightEnd - leftStart, formatNumber(value));
         requireLength(text);
         --counters.operatorCount;
-        current = 0;
+        from = std::max<std::size_t>(leftStart, 2);
     }
 }
 
