@@ -46,8 +46,7 @@ void removeSpaces(std::string& text)
 
 bool startsAt(const std::string& text, std::size_t position, std::string_view piece)
 {
-    return position <= text.size() && text.compare(position, piece.size(), piece) == 0 &&
-           text.size() - position >= piece.size();
+    return position <= text.size() && std::string_view(text).substr(position).starts_with(piece);
 }
 
 bool replaceAt(std::string& text, std::size_t position, std::string_view from, std::string_view to)

@@ -53,12 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{-2.5e100, "-2.5E+100", "-2.5E+100"},
                     FormatCase{4 * std::atan(1.0), "3.14159265358979", "3.1415927E+00"}));
 
-TEST(NumberFormats, NonFiniteValuesHaveNoText)
-{
-    EXPECT_EQ(formatNumber(INFINITY), "");
-    EXPECT_EQ(formatScientific(NAN), "");
-}
-
 // The program runs under the student's locale (the application object sets it from the
 // environment); a French locale writes "2,5" with printf and reads "2.5" as 2 with strtod.
 TEST(NumberFormats, IgnoreTheRegionalDecimalSeparator)
