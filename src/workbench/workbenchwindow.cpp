@@ -1,5 +1,6 @@
 #include "workbench/workbenchwindow.h"
 
+#include "calculator/machine.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchview.h"
 #include "ui/picturebutton.h"
@@ -87,6 +88,8 @@ void WorkbenchWindow::createCommandBar()
         showHintOnHover(button, spec.hint);
     }
     connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
+    connect(commandButton("Command8"), &QPushButton::clicked, this,
+            [this] { showCalculator(this, m_calculator); });
 }
 
 void WorkbenchWindow::createHintLine()

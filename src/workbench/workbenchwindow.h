@@ -1,6 +1,8 @@
 // The start-up window: command bar, cupboard, label, hint line and the exercise text area.
 #pragma once
 
+#include "calculator/calculatorsession.h"
+
 #include <QHash>
 #include <QWidget>
 
@@ -77,6 +79,8 @@ class WorkbenchWindow : public QWidget {
     QTextEdit* m_supertext = nullptr;
     QHash<QObject*, QString> m_hints;
     bool m_exerciseTextModified = false;
+    // Expression, answer and memory last while the program runs.
+    CalculatorSession m_calculator;
 };
 
 } // namespace dosarium
