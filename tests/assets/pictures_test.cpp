@@ -192,3 +192,59 @@ TEST(PointingHand, TipOfTheIndexFingerIsTheHotSpot)
 }
 
 } // namespace
+
+namespace {
+
+// Pictures of the weighing set stacked on one another, at their places in the cupboard: the
+// lower edge of the upper one must meet the upper edge of the lower one on their common axis.
+struct Stacking {
+    const char* upper;
+    QPoint upperPlace;
+    const char* lower;
+    QPoint lowerPlace;
+};
+
+void PrintTo(const Stacking& s, std::ostream* out)
+{
+    *out << s.upper << " on " << s.lower;
+}
+
+const int kWeighingAxis = 209;
+
+const Stacking kStackings[] = {
+    {"instruments/beaker.svg", {180, 84}, "instruments/balance.svg", {136, 136}},
+    {"instruments/beaker-filled.svg", {180, 84}, "instruments/balance.svg", {136, 136}},
+    {"instruments/watch-glass.svg", {174, 127}, "instruments/balance.svg", {136, 136}},
+    {"instruments/sugar-heap.svg", {189, 117}, "instruments/watch-glass.svg", {174, 127}},
+};
+
+// First (or last) row whose pixel in the given column is mostly covered; -1 if none.
+int coveredRow(const char* path, int column, bool fromTop)
+{
+    QSvgRenderer renderer(resourcePath(path));
+    const QImage image = render(renderer, renderer.defaultSize());
+    for (int i = 0; i < image.height(); ++i) {
+        const int y = fromTop ? i : image.height() - 1 - i;
+        if (qAlpha(image.pixel(column, y)) > 128)
+            return y;
+    }
+    return -1;
+}
+
+class StackingTest : public ::testing::TestWithParam<Stacking> {};
+
+TEST_P(StackingTest, UpperPictureRestsOnTheLowerOne)
+{
+    const Stacking& s = GetParam();
+    const int upperBottom = coveredRow(s.upper, kWeighingAxis - s.upperPlace.x(), false);
+    const int lowerTop = coveredRow(s.lower, kWeighingAxis - s.lowerPlace.x(), true);
+    ASSERT_GE(upperBottom, 0);
+    ASSERT_GE(lowerTop, 0);
+    EXPECT_LE(std::abs((s.upperPlace.y() + upperBottom) - (s.lowerPlace.y() + lowerTop)), 1)
+        << "base at " << s.upperPlace.y() + upperBottom << ", support at "
+        << s.lowerPlace.y() + lowerTop;
+}
+
+INSTANTIATE_TEST_SUITE_P(WeighingSet, StackingTest, ::testing::ValuesIn(kStackings));
+
+} // namespace
