@@ -22,7 +22,7 @@ void PrintTo(const Picture& picture, std::ostream* out)
     *out << picture.path;
 }
 
-// Sizes of the controls in the window layout.
+// Sizes of the controls that show the pictures, in the window and bench layouts.
 const Picture kPictures[] = {
     {"bottles/ethanol.svg", 67, 152, "liquide(0)"},
     {"bottles/acetone.svg", 52, 148, "liquide(1)"},
