@@ -24,9 +24,9 @@ inline QString bottle(int index)
 
 inline const QString balance = QStringLiteral(":/pictures/instruments/balance.svg");
 inline const QString watchGlass = QStringLiteral(":/pictures/instruments/watch-glass.svg");
-inline const QString solidHeap = QStringLiteral(":/pictures/instruments/sugar-heap.svg");
+inline const QString solidHeap = QStringLiteral(":/pictures/instruments/solid-heap.svg");
 // The two pictures of the beaker: empty, then with the weighed liquid.
-inline const QString beakerEmpty = QStringLiteral(":/pictures/instruments/beaker.svg");
+inline const QString beakerEmpty = QStringLiteral(":/pictures/instruments/beaker-empty.svg");
 inline const QString beakerFilled = QStringLiteral(":/pictures/instruments/beaker-filled.svg");
 inline const QString volumetricFlask =
     QStringLiteral(":/pictures/instruments/volumetric-flask.svg");

@@ -27,4 +27,14 @@ QCursor pointingHandCursor()
         1);
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addPixmap(svgPixmap(QStringLiteral(":/pictures/app/dosarium-16.svg"), QSize(16, 16)));
+    icon.addPixmap(svgPixmap(QStringLiteral(":/pictures/app/dosarium-32.svg"), QSize(32, 32)));
+    for (int size : {48, 64, 128, 256})
+        icon.addPixmap(svgPixmap(QStringLiteral(":/pictures/app/dosarium.svg"), QSize(size, size)));
+    return icon;
+}
+
 } // namespace dosarium

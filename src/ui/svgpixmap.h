@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -13,5 +14,8 @@ QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelR
 
 // The pointing hand shown over every clickable picture, hot spot on the tip of the index finger.
 QCursor pointingHandCursor();
+
+// The program's icon, drawn separately for small sizes so that it stays legible.
+QIcon programIcon();
 
 } // namespace dosarium

@@ -7,7 +7,6 @@
 
 namespace dosarium::WorkbenchPictures {
 
-inline const QString windowIcon = QStringLiteral(":/pictures/app/dosarium.svg");
 inline const QString information = QStringLiteral(":/pictures/workbench/info.svg");
 inline const QString exerciseButton = QStringLiteral(":/pictures/workbench/exercise-button.svg");
 

@@ -41,7 +41,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(WorkbenchTexts::title);
-    setWindowIcon(QIcon(WorkbenchPictures::windowIcon));
+    setWindowIcon(programIcon());
     setMouseTracking(true);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     QPalette background = palette();
