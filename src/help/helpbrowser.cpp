@@ -1,0 +1,73 @@
+#include "help/helpbrowser.h"
+
+#include "help/chmarchive.h"
+#include "help/helptexts.h"
+#include "help/htmltext.h"
+
+#include <QDesktopServices>
+
+namespace dosarium {
+
+namespace {
+const QString kScheme = QStringLiteral("chm");
+}
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent)
+{
+    // Links are followed here: the browser's own handling would send the archive's addresses,
+    // which are not file addresses, to the desktop.
+    setOpenExternalLinks(false);
+}
+
+void HelpBrowser::setArchive(const ChmArchive* archive)
+{
+    m_archive = archive;
+    m_page = QUrl();
+    clearHistory();
+    clear();
+}
+
+QUrl HelpBrowser::urlForPath(const QString& path)
+{
+    QUrl url;
+    url.setScheme(kScheme);
+    const qsizetype hash = path.indexOf(QLatin1Char('#'));
+    url.setPath(ChmArchive::normalisedName(hash < 0 ? path : path.left(hash)));
+    if (hash >= 0)
+        url.setFragment(path.mid(hash + 1));
+    return url;
+}
+
+QString HelpBrowser::pathForUrl(const QUrl& url)
+{
+    return url.path();
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    const QUrl url = name.isRelative() ? m_page.resolved(name) : name;
+    if (url.scheme() != kScheme) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    m_page = url;
+    QTextBrowser::doSetSource(url, type);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name)
+{
+    const QUrl url = name.isRelative() ? m_page.resolved(name) : name;
+    if (url.scheme() != kScheme || m_archive == nullptr)
+        return QTextBrowser::loadResource(type, url);
+    const std::optional<QByteArray> bytes = m_archive->read(pathForUrl(url));
+    switch (type) {
+    case QTextDocument::HtmlResource:
+        return bytes ? decodeHtmlBytes(*bytes) : helptexts::missingPage(url.path());
+    case QTextDocument::StyleSheetResource:
+        return bytes ? QVariant(decodeHtmlBytes(*bytes)) : QVariant();
+    default:
+        return bytes ? QVariant(*bytes) : QVariant();
+    }
+}
+
+} // namespace dosarium
