@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -65,6 +66,15 @@ TEST_F(HelpWindowTest, OpensOnTheContentsWithBothTabsAndTheFirstPage)
     EXPECT_GE(m_window.contentsTree()->topLevelItemCount(), 9);
     EXPECT_EQ(m_window.contentsTree()->topLevelItem(0)->text(0), "Bienvenue dans Dosarium");
     EXPECT_GT(m_window.indexList()->count(), 20);
+}
+
+TEST_F(HelpWindowTest, PagesTakeTheStyleSheetOfTheFile)
+{
+    ASSERT_TRUE(m_window.openFile(built(HelpFile::Course)));
+    // The first heading is drawn in the blue of the file's style sheet, not in the default black.
+    const QTextBlock heading = m_window.browser()->document()->begin();
+    ASSERT_EQ(heading.text(), "Préparer une solution");
+    EXPECT_EQ(heading.charFormat().foreground().color(), QColor(0, 0, 200));
 }
 
 TEST_F(HelpWindowTest, PicturesOfAPageComeFromTheFile)
