@@ -2,7 +2,6 @@
 #include "help/helpbook.h"
 #include "help/helpfilerule.h"
 #include "help/htmltext.h"
-#include "help/indexsearch.h"
 #include "qstringprinter.h"
 
 #include <QDir>
@@ -142,17 +141,6 @@ TEST_P(BuiltHelpFile, PicturesAreSvgOrPngAndPagesAreFrenchUtf8)
     }
 }
 
-TEST_P(BuiltHelpFile, IndexIsSortedWithoutRegardToAccents)
-{
-    const QList<SitemapEntry>& index = m_book.index();
-    ASSERT_GT(index.size(), 20);
-    for (qsizetype i = 1; i < index.size(); ++i) {
-        EXPECT_LE(foldForSearch(index[i - 1].name).localeAwareCompare(foldForSearch(index[i].name)),
-                  0)
-            << index[i - 1].name.toStdString() << " before " << index[i].name.toStdString();
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(BothFiles, BuiltHelpFile,
                          testing::Values(HelpFile::Help, HelpFile::Course),
                          [](const testing::TestParamInfo<HelpFile>& info) {
@@ -238,27 +226,4 @@ TEST(HelpFileErrors, FileTheUserMayNotReadIsUnreadable)
         GTEST_SKIP() << "this user reads files without read permission (root)";
     HelpBook book;
     EXPECT_EQ(book.open(copy), ChmArchive::OpenResult::Unreadable);
-}
-
-TEST(HelpFileErrors, ReadingOutsideAnOpenArchiveGivesNothing)
-{
-    ChmArchive archive;
-    EXPECT_FALSE(archive.read("/accueil.html").has_value());
-    ASSERT_EQ(archive.open(builtFile(HelpFile::Help)), ChmArchive::OpenResult::Opened);
-    EXPECT_FALSE(archive.read("/absente.html").has_value());
-    EXPECT_TRUE(archive.read("accueil.html").has_value());
-    archive.close();
-    EXPECT_FALSE(archive.read("/accueil.html").has_value());
-}
-
-TEST(HelpFileRule, F1OpensTheHelpUntilTheCourseButtonIsUsed)
-{
-    HelpFileRule rule;
-    EXPECT_EQ(rule.fileForF1(), HelpFile::Help);
-    rule.courseButtonUsed();
-    EXPECT_EQ(rule.fileForF1(), HelpFile::Course);
-    rule.courseButtonUsed();
-    EXPECT_EQ(rule.fileForF1(), HelpFile::Course);
-    EXPECT_EQ(helpFilePath("/opt/dosarium/", HelpFile::Help), "/opt/dosarium/HX4.chm");
-    EXPECT_EQ(helpFilePath("/opt/dosarium", HelpFile::Course), "/opt/dosarium/Voirlecours.chm");
 }
