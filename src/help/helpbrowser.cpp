@@ -5,12 +5,33 @@
 #include "help/htmltext.h"
 
 #include <QDesktopServices>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace dosarium {
 
 namespace {
 const QString kScheme = QStringLiteral("chm");
+
+// Drawings are rendered for the screen's pixel ratio, so that they stay sharp on a scaled screen;
+// the document lays them out at their own size.
+QVariant renderedDrawing(const QByteArray& bytes, qreal pixelRatio)
+{
+    QSvgRenderer renderer(bytes);
+    if (!renderer.isValid())
+        return bytes;
+    const QSize size = renderer.defaultSize();
+    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
 }
+} // namespace
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent)
 {
@@ -65,6 +86,10 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
         return bytes ? decodeHtmlBytes(*bytes) : helptexts::missingPage(url.path());
     case QTextDocument::StyleSheetResource:
         return bytes ? QVariant(decodeHtmlBytes(*bytes)) : QVariant();
+    case QTextDocument::ImageResource:
+        if (bytes && url.path().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+            return renderedDrawing(*bytes, qMax(qreal(1), devicePixelRatioF()));
+        return bytes ? QVariant(*bytes) : QVariant();
     default:
         return bytes ? QVariant(*bytes) : QVariant();
     }

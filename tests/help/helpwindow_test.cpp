@@ -84,9 +84,13 @@ TEST_F(HelpWindowTest, PicturesOfAPageComeFromTheFile)
     // The page names its picture relative to itself, as the document asks the browser for it.
     const QVariant resource =
         m_window.browser()->loadResource(QTextDocument::ImageResource, QUrl("images/dilution.svg"));
-    QImage picture;
-    ASSERT_TRUE(picture.loadFromData(resource.toByteArray()));
-    EXPECT_EQ(picture.size(), QSize(570, 225));
+    ASSERT_EQ(resource.typeId(), QMetaType::QImage);
+    const QImage picture = resource.value<QImage>();
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(570, 225));
+    // Something is drawn: the middle of the first step's beaker holds the blue stock solution.
+    const QColor stock = picture.pixelColor(QPoint(75, 150) * picture.devicePixelRatio());
+    EXPECT_LT(stock.red(), 100);
+    EXPECT_GT(stock.blue(), 200);
     // The laid-out document holds the decoded picture too.
     const QVariant inDocument = m_window.browser()->document()->resource(
         QTextDocument::ImageResource, QUrl("images/dilution.svg"));
