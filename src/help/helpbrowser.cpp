@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSvgRenderer>
 
 namespace dosarium {
@@ -14,14 +15,16 @@ namespace dosarium {
 namespace {
 const QString kScheme = QStringLiteral("chm");
 
-// Drawings are rendered for the screen's pixel ratio, so that they stay sharp on a scaled screen;
-// the document lays them out at their own size.
-QVariant renderedDrawing(const QByteArray& bytes, qreal pixelRatio)
+// Drawings are rendered for the screen's pixel ratio, so that they stay sharp on a scaled screen,
+// and shrunk to the width available, so that a small screen shows them whole.
+QVariant renderedDrawing(const QByteArray& bytes, qreal pixelRatio, int availableWidth)
 {
     QSvgRenderer renderer(bytes);
     if (!renderer.isValid())
         return bytes;
-    const QSize size = renderer.defaultSize();
+    QSize size = renderer.defaultSize();
+    if (availableWidth > 100 && size.width() > availableWidth)
+        size = size.scaled(availableWidth, size.height(), Qt::KeepAspectRatio);
     QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
@@ -75,6 +78,14 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type
     QTextBrowser::doSetSource(url, type);
 }
 
+int HelpBrowser::availableWidth() const
+{
+    // Room for the page margins, and for the vertical scroll bar that a long page brings in.
+    const int scrollBar =
+        verticalScrollBar()->isVisible() ? 0 : verticalScrollBar()->sizeHint().width();
+    return viewport()->width() - 2 * int(document()->documentMargin()) - scrollBar - 4;
+}
+
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
     const QUrl url = name.isRelative() ? m_page.resolved(name) : name;
@@ -88,7 +99,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
         return bytes ? QVariant(decodeHtmlBytes(*bytes)) : QVariant();
     case QTextDocument::ImageResource:
         if (bytes && url.path().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-            return renderedDrawing(*bytes, qMax(qreal(1), devicePixelRatioF()));
+            return renderedDrawing(*bytes, qMax(qreal(1), devicePixelRatioF()), availableWidth());
         return bytes ? QVariant(*bytes) : QVariant();
     default:
         return bytes ? QVariant(*bytes) : QVariant();

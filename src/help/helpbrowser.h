@@ -24,6 +24,8 @@ class HelpBrowser : public QTextBrowser {
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
   private:
+    int availableWidth() const;
+
     const ChmArchive* m_archive = nullptr;
     QUrl m_page;
 };

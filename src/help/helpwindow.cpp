@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -42,7 +43,9 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), m_messages(messages)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    resize(900, 640);
+    // The program is laid out for 800 x 600 screens: the viewer never grows past the screen.
+    const QRect available = screen()->availableGeometry();
+    resize(QSize(900, 640).boundedTo(available.size() * 0.95));
 
     m_back = makeButton(helptexts::back, helptexts::backTip, QStyle::SP_ArrowBack, this);
     m_forward =
@@ -89,7 +92,7 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 640});
+    splitter->setSizes({width() * 3 / 10, width() * 7 / 10});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

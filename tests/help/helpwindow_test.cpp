@@ -77,24 +77,35 @@ TEST_F(HelpWindowTest, PagesTakeTheStyleSheetOfTheFile)
     EXPECT_EQ(heading.charFormat().foreground().color(), QColor(0, 0, 200));
 }
 
-TEST_F(HelpWindowTest, PicturesOfAPageComeFromTheFile)
+TEST_F(HelpWindowTest, PicturesOfAPageComeFromTheFileAndFitTheWindow)
 {
+    m_window.resize(1100, 700);
+    m_window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
     ASSERT_TRUE(m_window.openFile(built(HelpFile::Course)));
     m_window.showPage("/dilution.html");
     // The page names its picture relative to itself, as the document asks the browser for it.
-    const QVariant resource =
-        m_window.browser()->loadResource(QTextDocument::ImageResource, QUrl("images/dilution.svg"));
+    const QUrl name("images/dilution.svg");
+    QVariant resource = m_window.browser()->loadResource(QTextDocument::ImageResource, name);
     ASSERT_EQ(resource.typeId(), QMetaType::QImage);
-    const QImage picture = resource.value<QImage>();
+    QImage picture = resource.value<QImage>();
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(570, 225));
     // Something is drawn: the middle of the first step's beaker holds the blue stock solution.
     const QColor stock = picture.pixelColor(QPoint(75, 150) * picture.devicePixelRatio());
     EXPECT_LT(stock.red(), 100);
     EXPECT_GT(stock.blue(), 200);
-    // The laid-out document holds the decoded picture too.
-    const QVariant inDocument = m_window.browser()->document()->resource(
-        QTextDocument::ImageResource, QUrl("images/dilution.svg"));
-    EXPECT_TRUE(inDocument.isValid());
+    EXPECT_TRUE(
+        m_window.browser()->document()->resource(QTextDocument::ImageResource, name).isValid());
+
+    // On a small screen the drawing is shrunk to the page's width, keeping its proportions.
+    m_window.resize(560, 500);
+    QTest::qWait(50);
+    const int width = m_window.browser()->viewport()->width();
+    ASSERT_LT(width, 570);
+    picture = m_window.browser()->loadResource(QTextDocument::ImageResource, name).value<QImage>();
+    EXPECT_LE(picture.deviceIndependentSize().width(), width);
+    EXPECT_NEAR(picture.deviceIndependentSize().width() / picture.deviceIndependentSize().height(),
+                570.0 / 225.0, 0.05);
 }
 
 TEST_F(HelpWindowTest, FollowsLinksAndGoesBackAndForward)
