@@ -26,6 +26,6 @@ function(dosarium_test name)
     endif()
     target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
     gtest_discover_tests(test_${name}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOSARIUM_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
         DISCOVERY_TIMEOUT 30)
 endfunction()

@@ -1,3 +1,4 @@
+#include "help/helpcontroller.h"
 #include "ui/qtmessageservice.h"
 #include "workbench/applicationdirectory.h"
 #include "workbench/workbenchwindow.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     dosarium::WorkbenchWindow workbench(messages, dosarium::applicationDirectory());
     QObject::connect(&workbench, &dosarium::WorkbenchWindow::unloaded, &application,
                      &QApplication::quit, Qt::QueuedConnection);
+    workbench.help().installF1Handler(application);
     workbench.load();
     workbench.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #include "workbench/workbenchwindow.h"
 
 #include "calculator/machine.h"
+#include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchview.h"
 #include "ui/picturebutton.h"
@@ -37,7 +38,8 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     : QWidget(parent), m_messages(messages), m_applicationDirectory(applicationDirectory),
       m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this)),
       m_bench(new BenchModel(messages, QLocale(), this)),
-      m_benchView(new BenchView(m_placard, *m_bench, this))
+      m_benchView(new BenchView(m_placard, *m_bench, this)),
+      m_help(new HelpController(applicationDirectory, messages, this))
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(WorkbenchTexts::title);
@@ -90,6 +92,8 @@ void WorkbenchWindow::createCommandBar()
     connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
     connect(commandButton("Command8"), &QPushButton::clicked, this,
             [this] { showCalculator(this, m_calculator); });
+    connect(commandButton("Command7"), &QPushButton::clicked, m_help, &HelpController::showHelp);
+    connect(commandButton("Command9"), &QPushButton::clicked, m_help, &HelpController::showCourse);
 }
 
 void WorkbenchWindow::createHintLine()

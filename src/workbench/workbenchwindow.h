@@ -16,6 +16,7 @@ namespace dosarium {
 class BenchModel;
 class BenchView;
 class EtiquetteWidget;
+class HelpController;
 class MessageService;
 class PictureButton;
 class PlacardWidget;
@@ -42,6 +43,7 @@ class WorkbenchWindow : public QWidget {
 
     QPushButton* commandButton(const char* objectName) const;
     BenchModel& bench() const { return *m_bench; }
+    HelpController& help() const { return *m_help; }
     BenchView& benchView() const { return *m_benchView; }
     PlacardWidget* placard() const { return m_placard; }
     EtiquetteWidget* etiquette() const { return m_etiquette; }
@@ -73,6 +75,7 @@ class WorkbenchWindow : public QWidget {
     EtiquetteWidget* m_etiquette;
     BenchModel* m_bench;
     BenchView* m_benchView;
+    HelpController* m_help;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;

@@ -3,6 +3,9 @@
 
 int main(int argc, char** argv)
 {
+    // Tests that read files of the source tree find it here.
+    if (qEnvironmentVariableIsEmpty("DOSARIUM_SOURCE_DIR"))
+        qputenv("DOSARIUM_SOURCE_DIR", DOSARIUM_SOURCE_DIR);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
