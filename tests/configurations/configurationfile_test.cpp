@@ -1,11 +1,11 @@
 #include "configurations/configurationfile.h"
 #include "configurations/recordfile.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace dosarium;
 
@@ -204,16 +204,24 @@ TEST(ConfigurationFile, ReadingAMissingFileFailsWithoutCreatingIt)
     EXPECT_EQ(ConfigurationFile::read(dir.path()).status, ConfigurationStatus::Unreadable);
 }
 
+constexpr QFileDevice::Permissions everyone = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+
 TEST(ConfigurationFile, ReadingAnUnreadableFileFails)
 {
     QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
     const QString path = dir.filePath("ferme.C05");
     ASSERT_TRUE(ConfigurationFile::write(path, aceticAcidExample()));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that read any file";
-    EXPECT_EQ(ConfigurationFile::read(path).status, ConfigurationStatus::Unreadable);
+    const std::optional<bool> refused = dosarium::test::asOrdinaryUser([&] {
+        return QFile(path).open(QIODevice::ReadOnly) == false &&
+               ConfigurationFile::read(path).status == ConfigurationStatus::Unreadable;
+    });
+    if (!refused)
+        GTEST_SKIP() << "no ordinary user to run the check as";
+    EXPECT_TRUE(*refused);
 }
 
 TEST(ConfigurationFile, FailedWriteInAReadOnlyFolderLeavesTheOldFileWhole)
@@ -222,17 +230,17 @@ TEST(ConfigurationFile, FailedWriteInAReadOnlyFolderLeavesTheOldFileWhole)
     const QString path = dir.filePath("ancien.C05");
     const QByteArray old = fileOf({"DOSARIUM", " 5"});
     ASSERT_TRUE(writeBytes(path, old));
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const bool permissionBites = access(QFile::encodeName(dir.path()).constData(), W_OK) != 0;
-    if (!permissionBites) {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        GTEST_SKIP() << "running with rights that write into read-only folders";
-    }
-    EXPECT_FALSE(ConfigurationFile::write(path, aceticAcidExample()));
-    EXPECT_FALSE(ConfigurationFile::write(dir.filePath("nouveau.C05"), aceticAcidExample()));
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(QFile::setPermissions(path, everyone | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
+    const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
+        return access(QFile::encodeName(dir.path()).constData(), W_OK) != 0 &&
+               !ConfigurationFile::write(path, aceticAcidExample()) &&
+               !ConfigurationFile::write(dir.filePath("nouveau.C05"), aceticAcidExample());
+    });
+    QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner);
+    if (!failed)
+        GTEST_SKIP() << "no ordinary user to run the check as";
+    EXPECT_TRUE(*failed);
     EXPECT_EQ(readBytes(path), old);
     EXPECT_FALSE(QFile::exists(dir.filePath("nouveau.C05")));
 }
@@ -240,13 +248,20 @@ TEST(ConfigurationFile, FailedWriteInAReadOnlyFolderLeavesTheOldFileWhole)
 TEST(ConfigurationFile, FailedWriteOfAReadOnlyFileLeavesItWhole)
 {
     QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner |
+                                                      QFileDevice::WriteOther));
     const QString path = dir.filePath("protege.C05");
     const QByteArray old = fileOf({"DOSARIUM", " 7"});
     ASSERT_TRUE(writeBytes(path, old));
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
-    if (access(QFile::encodeName(path).constData(), W_OK) == 0)
-        GTEST_SKIP() << "running with rights that write read-only files";
-    EXPECT_FALSE(ConfigurationFile::write(path, aceticAcidExample()));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
+        return access(QFile::encodeName(path).constData(), W_OK) != 0 &&
+               !ConfigurationFile::write(path, aceticAcidExample());
+    });
+    QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner);
+    if (!failed)
+        GTEST_SKIP() << "no ordinary user to run the check as";
+    EXPECT_TRUE(*failed);
     EXPECT_EQ(readBytes(path), old);
 }
 
