@@ -1,6 +1,8 @@
+#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
-#include "recordingbench.h"
+#include "protocol/benchmodel.h"
+#include "protocol/benchnames.h"
 #include "scriptedmessageservice.h"
 #include "unprivileged.h"
 
@@ -9,7 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
-using dosarium::test::RecordingBench;
+namespace texts = configurationtexts;
 
 namespace {
 
@@ -39,28 +41,24 @@ QByteArray readBytes(const QString& path)
 class ConfigurationControllerTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    RecordingBench bench;
     ScriptedMessageService messages;
-    ConfigurationController controller{bench, messages};
+    BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
+    BenchModelAdapter adapter{model};
+    ConfigurationController controller{adapter, messages};
 
-    // A preparation as clicks leave it: acetic acid, volumetric pipette at 10 mL, 200 mL flask.
-    void prepareAceticAcid()
+    // Sodium hydroxide with the graduated cylinder, as far as the flask choice.
+    void startPreparation()
     {
-        bench.liquide_MouseMove(2);
-        bench.liquide_Click(2);
-        bench.Label3_Click(1);
-        bench.pipjaug_Click();
-        bench.setUpDown2Position(3);
-        bench.validprel_Click();
-        bench.setUpDown1Position(3);
-        bench.validvol_Click();
-        bench.calls.clear();
+        model.liquide_MouseMove(5);
+        model.liquide_Click(5);
+        model.eprouvette_Click();
+        model.validprel_Click();
+        model.setWindowCaption("Dosarium - ancien.C05");
     }
 
     void load(const QString& path)
     {
         controller.setConfigPath(path);
-        bench.calls.clear();
         controller.loadConfiguration();
     }
 
@@ -72,183 +70,120 @@ class ConfigurationControllerTest : public ::testing::Test {
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
         EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
     }
+
+    void expectReset()
+    {
+        EXPECT_EQ(model.state().protocolStep, ProtocolStep::NoPreparation);
+        EXPECT_EQ(model.windowCaption(), texts::workbenchCaption);
+        EXPECT_FALSE(model.widget(bench::choisi).visible);
+        EXPECT_TRUE(model.widget(bench::bottle(0)).visible);
+    }
 };
 
 } // namespace
 
-TEST_F(ConfigurationControllerTest, SavesTheBenchAsTheExampleFileAndNamesItInTheCaption)
-{
-    prepareAceticAcid();
-    const QString path = dir.filePath("acide.C05");
-    controller.setConfigPath(path);
-    ASSERT_TRUE(controller.saveConfiguration());
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(bench.caption, "Dosarium - " + path);
-
-    QByteArray expected;
-    for (const char* text : {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"})
-        expected += recordBytes(text);
-    EXPECT_EQ(readBytes(path), expected);
-}
-
-TEST_F(ConfigurationControllerTest, SaveThenLoadGivesTheSameBench)
-{
-    prepareAceticAcid();
-    const QString path = dir.filePath("acide.C05");
-    controller.setConfigPath(path);
-    ASSERT_TRUE(controller.saveConfiguration());
-    const ConfigurationValues saved = controller.currentValues();
-
-    RecordingBench fresh;
-    ConfigurationController reader(fresh, messages);
-    reader.setConfigPath(path);
-    reader.loadConfiguration();
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(reader.currentValues(), saved);
-    EXPECT_EQ(fresh.step, 3);
-    EXPECT_TRUE(fresh.resultShown);
-    EXPECT_EQ(fresh.caption, "Dosarium - " + path);
-    EXPECT_EQ(fresh.calls,
-              QStringList({"Nouveau", "hover 2", "bottle 2", "Label3 1", "pipjaug", "UpDown2=3",
-                           "validprel", "UpDown1=3", "validvol", "etiquette"}));
-}
-
-struct ReplayCase {
+struct OddFileCase {
     const char* name;
     QList<QByteArray> records;
-    QStringList calls; // after "Nouveau", before "etiquette"
+    ProtocolStep step;       // where the replay leaves the bench
+    const char* shownWidget; // one widget the student sees there
 };
 
-class ConfigurationReplay : public ConfigurationControllerTest,
-                            public ::testing::WithParamInterface<ReplayCase> {};
+class ConfigurationOddFiles : public ConfigurationControllerTest,
+                              public ::testing::WithParamInterface<OddFileCase> {};
 
-TEST_P(ConfigurationReplay, ClicksWhatTheStudentClicked)
+TEST_P(ConfigurationOddFiles, ReplayOnlyWhatTheBenchOffers)
 {
     const QString path = dir.filePath("essai.C05");
     ASSERT_TRUE(writeRecords(path, GetParam().records));
     load(path);
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(bench.calls, QStringList{"Nouveau"} + GetParam().calls + QStringList{"etiquette"});
-    EXPECT_EQ(bench.caption, "Dosarium - " + path);
+    EXPECT_EQ(model.state().protocolStep, GetParam().step);
+    EXPECT_TRUE(model.widget(GetParam().shownWidget).visible) << GetParam().shownWidget;
+    EXPECT_EQ(model.windowCaption(), "Dosarium - " + path);
+    const qint16 tool = qint16(model.state().samplingTool);
+    EXPECT_TRUE(tool >= 0 && tool <= 4) << tool;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, ConfigurationReplay,
+    Files, ConfigurationOddFiles,
     testing::Values(
-        ReplayCase{
-            "LiquidWeighed",
-            {"DOSARIUM", " 0", " 100", " 0", " 0", " 2", " 0", " 1578", " 15.78"},
-            {"hover 0", "bottle 0", "Label3 0", "HScroll1=1578", "masse", "UpDown1=2", "validvol"}},
-        ReplayCase{"LiquidMeasuredWithTheCylinder",
-                   {"DOSARIUM", " 0", " 100", " 25", " 2", " 2", " 15", " 0", " 0"},
-                   {"hover 0", "bottle 0", "Label3 1", "eprouvette", "UpDown2=15", "validprel",
-                    "UpDown1=2", "validvol"}},
-        ReplayCase{"SolidChoosesNoMeasure",
-                   {"DOSARIUM", " 4", " 250", " 0", " 0", " 4", " 0", " 500", " 5"},
-                   {"hover 4", "bottle 4", "HScroll1=500", "masse", "UpDown1=4", "validvol"}},
-        ReplayCase{
-            "SolutionWithTheGraduatedPipette",
-            {"DOSARIUM", " 6", " 50", " 4.5", " 4", " 1", " 35", " 0", " 0"},
-            {"hover 6", "bottle 6", "pipgrad", "UpDown2=35", "validprel", "UpDown1=1", "validvol"}},
-        ReplayCase{
-            "SolutionWithTheVolumetricFlask",
-            {"DOSARIUM", " 8", " 1000", " 100", " 1", " 6", " 2", " 0", " 0"},
-            {"hover 8", "bottle 8", "fiole", "UpDown2=2", "validprel", "UpDown1=6", "validvol"}},
         // Out of its range a selector keeps its position and the replay goes on.
-        ReplayCase{
-            "SamplePositionOutOfRange",
-            {"DOSARIUM", " 5", " 200", " 10", " 3", " 3", " 9", " 0", " 0"},
-            {"hover 5", "bottle 5", "pipjaug", "UpDown2=9", "validprel", "UpDown1=3", "validvol"}},
-        ReplayCase{
-            "FlaskPositionOutOfRange",
-            {"DOSARIUM", " 5", " 200", " 10", " 3", " 7", " 3", " 0", " 0"},
-            {"hover 5", "bottle 5", "pipjaug", "UpDown2=3", "validprel", "UpDown1=7", "validvol"}},
+        OddFileCase{"SamplePositionOutOfRange",
+                    {"DOSARIUM", " 5", " 200", " 10", " 3", " 3", " 9", " 0", " 0"},
+                    ProtocolStep::Prepared,
+                    "resultat"},
+        OddFileCase{"FlaskPositionOutOfRange",
+                    {"DOSARIUM", " 5", " 200", " 10", " 3", " 7", " 3", " 0", " 0"},
+                    ProtocolStep::Prepared,
+                    "resultat"},
         // A mass the slider refuses leaves the balance at 0: no sample, so no flask either.
-        ReplayCase{"MassPositionOutOfRange",
-                   {"DOSARIUM", " 3", " 200", " 0", " 0", " 3", " 0", " 40000", " 400"},
-                   {"hover 3", "bottle 3", "HScroll1=40000", "masse"}},
-        // Tools that do not exist, or that the bench does not offer the reagent, click nothing.
-        ReplayCase{"ToolOutOfRange",
-                   {"DOSARIUM", " 1", " 200", " 10", " 7", " 3", " 3", " 0", " 0"},
-                   {"hover 1", "bottle 1"}},
-        ReplayCase{"NegativeTool",
-                   {"DOSARIUM", " 7", " 200", " 10", "-1", " 3", " 3", " 0", " 0"},
-                   {"hover 7", "bottle 7"}},
-        ReplayCase{"SolutionOnTheBalance",
-                   {"DOSARIUM", " 7", " 200", " 0", " 0", " 3", " 0", " 1000", " 10"},
-                   {"hover 7", "bottle 7"}},
-        ReplayCase{"SolidInAPipette",
-                   {"DOSARIUM", " 3", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
-                   {"hover 3", "bottle 3"}}),
-    [](const testing::TestParamInfo<ReplayCase>& info) { return std::string(info.param.name); });
-
-TEST_F(ConfigurationControllerTest, VolumesOfTheFileAreRecomputedFromThePositions)
-{
-    const QString path = dir.filePath("retouche.C05");
-    ASSERT_TRUE(
-        writeRecords(path, {"DOSARIUM", " 2", " 999", " 77.5", " 3", " 3", " 3", " 0", " 0"}));
-    load(path);
-    EXPECT_EQ(bench.flask, 200.0f);
-    EXPECT_EQ(bench.volume, 10.0f);
-}
-
-TEST_F(ConfigurationControllerTest, TheMassOfTheFileIsReplacedByTheSlider)
-{
-    const QString path = dir.filePath("masse.C05");
-    ASSERT_TRUE(
-        writeRecords(path, {"DOSARIUM", " 3", " 100", " 0", " 0", " 2", " 0", " 1234", " 99"}));
-    load(path);
-    EXPECT_EQ(bench.mass, 12.34f);
-    EXPECT_EQ(bench.tool, 0);
-}
+        OddFileCase{"MassPositionOutOfRange",
+                    {"DOSARIUM", " 3", " 200", " 0", " 0", " 3", " 0", " 40000", " 400"},
+                    ProtocolStep::Sampling,
+                    "masse"},
+        // A tool that does not exist, or that the bench does not offer the reagent, is not
+        // clicked: the bench waits with the chosen bottle.
+        OddFileCase{"ToolOutOfRange",
+                    {"DOSARIUM", " 1", " 200", " 10", " 7", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "Label3(1)"},
+        OddFileCase{"NegativeTool",
+                    {"DOSARIUM", " 7", " 200", " 10", "-1", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "pipjaug"},
+        OddFileCase{"SolutionOnTheBalance",
+                    {"DOSARIUM", " 7", " 200", " 0", " 0", " 3", " 0", " 1000", " 10"},
+                    ProtocolStep::Sampling,
+                    "pipjaug"},
+        OddFileCase{"SolidInAPipette",
+                    {"DOSARIUM", " 3", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "balance"}),
+    [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigurationControllerTest, ARejectedFileLeavesTheBenchReset)
 {
-    prepareAceticAcid();
-    bench.caption = "Dosarium - ancien.C05";
-    const QString path = dir.filePath("minuscule.C05");
-    ASSERT_TRUE(
-        writeRecords(path, {"dosarium", " 5", " 200", " 10", " 3", " 3", " 3", " 0", " 0"}));
-    load(path);
-    expectOnlyMessage(configurationtexts::notConfiguration,
-                      configurationtexts::notConfigurationTitle);
-    EXPECT_EQ(bench.calls, QStringList{"Nouveau"});
-    EXPECT_EQ(bench.caption, "Dosarium");
-    EXPECT_EQ(bench.reagent, 2);
-}
-
-TEST_F(ConfigurationControllerTest, AReagentThatDoesNotExistIsRejected)
-{
-    const QString path = dir.filePath("flacon.C05");
-    ASSERT_TRUE(
-        writeRecords(path, {"DOSARIUM", " 9", " 200", " 10", " 3", " 3", " 3", " 0", " 0"}));
-    load(path);
-    expectOnlyMessage(configurationtexts::notConfiguration,
-                      configurationtexts::notConfigurationTitle);
-    EXPECT_EQ(bench.calls, QStringList{"Nouveau"});
-    EXPECT_EQ(bench.reagent, 0);
+    const QList<QList<QByteArray>> files = {
+        {"dosarium", " 5", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"", " 5", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"DOSARIUM", " 9", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"DOSARIUM", "-1", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {}};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QString path = dir.filePath(QStringLiteral("rejete%1.C05").arg(i));
+        ASSERT_TRUE(writeRecords(path, files[i]));
+        startPreparation();
+        messages.shown.clear();
+        load(path);
+        expectOnlyMessage(texts::notConfiguration, texts::notConfigurationTitle);
+        expectReset();
+        EXPECT_EQ(model.state().reagentIndex, 5);
+    }
 }
 
 TEST_F(ConfigurationControllerTest, AMissingFileIsUnreadableAndNotCreated)
 {
+    startPreparation();
     const QString path = dir.filePath("absent.C05");
     load(path);
-    expectOnlyMessage(configurationtexts::readFailure, configurationtexts::readFailureTitle);
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(bench.calls, QStringList{"Nouveau"});
-    EXPECT_EQ(bench.caption, "Dosarium");
 }
 
 TEST_F(ConfigurationControllerTest, AFailureKeepsTheReagentReadBeforeIt)
 {
+    startPreparation();
+    model.mutableState().sampledMass = 3.5f;
     const QString path = dir.filePath("coupe.C05");
-    ASSERT_TRUE(writeRecords(path, {"DOSARIUM", " 6", " 200", " 10", " 99999"}));
-    bench.mass = 3.5f;
+    ASSERT_TRUE(
+        writeRecords(path, {"DOSARIUM", " 6", " 200", " 10", " 99999", " 3", " 3", " 0", " 7"}));
     load(path);
-    expectOnlyMessage(configurationtexts::readFailure, configurationtexts::readFailureTitle);
-    EXPECT_EQ(bench.reagent, 6);
-    EXPECT_EQ(bench.mass, 3.5f);
-    EXPECT_EQ(bench.calls, QStringList{"Nouveau"});
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
+    EXPECT_EQ(model.state().reagentIndex, 6);
+    EXPECT_EQ(model.state().sampledMass, 3.5f);
 }
 
 TEST_F(ConfigurationControllerTest, ATruncatedFileIsUnreadable)
@@ -256,26 +191,26 @@ TEST_F(ConfigurationControllerTest, ATruncatedFileIsUnreadable)
     const QString path = dir.filePath("tronque.C05");
     ASSERT_TRUE(writeRecords(path, {"DOSARIUM", " 1", " 200", " 10", " 3", " 3", " 3", " 0"}));
     load(path);
-    expectOnlyMessage(configurationtexts::readFailure, configurationtexts::readFailureTitle);
-    EXPECT_EQ(bench.reagent, 1);
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
+    EXPECT_EQ(model.state().reagentIndex, 1);
 }
 
-TEST_F(ConfigurationControllerTest, FailedSaveKeepsTheCaptionThePathAndTheOldFile)
+TEST_F(ConfigurationControllerTest, AFullDiskFailsTheSaveAndKeepsTheCaption)
 {
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "/dev/full is not available";
-    prepareAceticAcid();
-    bench.caption = "Dosarium";
+    startPreparation();
     controller.setConfigPath("/dev/full");
     EXPECT_FALSE(controller.saveConfiguration());
-    expectOnlyMessage(configurationtexts::writeFailure, configurationtexts::saveImpossibleTitle);
-    EXPECT_EQ(bench.caption, "Dosarium");
+    expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
+    EXPECT_EQ(model.windowCaption(), "Dosarium - ancien.C05");
     EXPECT_EQ(controller.configPath(), "/dev/full");
 }
 
 TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 {
-    prepareAceticAcid();
+    startPreparation();
     const QString path = dir.filePath("ancien.C05");
     ASSERT_TRUE(writeRecords(path, {"DOSARIUM", " 4"}));
     const QByteArray old = readBytes(path);
@@ -286,8 +221,8 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
     controller.setConfigPath(path);
     const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
         return !controller.saveConfiguration() && messages.shown.size() == 1 &&
-               messages.shown[0].text == configurationtexts::writeFailure &&
-               bench.caption == "Dosarium";
+               messages.shown[0].text == texts::writeFailure &&
+               model.windowCaption() == "Dosarium - ancien.C05";
     });
     QFile::setPermissions(dir.path(), readable | QFileDevice::WriteOwner);
     if (!failed)
@@ -296,23 +231,9 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
     EXPECT_EQ(readBytes(path), old);
 }
 
-TEST_F(ConfigurationControllerTest, LoadingDrawsTheNoticeThenHidesTheOpenWindow)
+TEST_F(ConfigurationControllerTest, AnEmptyPathIsNotSaved)
 {
-    const QString path = dir.filePath("acide.C05");
-    ASSERT_TRUE(
-        writeRecords(path, {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"}));
-    bool showing = true;
-    ConfigurationController::OpenWindowHooks hooks;
-    hooks.isShowing = [&] { return showing; };
-    hooks.repaint = [&] { bench.calls << "repaint window"; };
-    hooks.hide = [&] {
-        showing = false;
-        bench.calls << "hide window";
-    };
-    hooks.repaintWorkbench = [&] { bench.calls << "repaint workbench"; };
-    controller.setOpenWindowHooks(hooks);
-    load(path);
-    ASSERT_GE(bench.calls.size(), 5);
-    EXPECT_EQ(bench.calls.mid(0, 5), QStringList({"repaint window", "Nouveau", "hide window",
-                                                  "repaint workbench", "hover 2"}));
+    startPreparation();
+    EXPECT_FALSE(controller.saveConfiguration());
+    expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
 }
