@@ -84,8 +84,11 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
     auto* noticeLayout = new QHBoxLayout(m_notice);
     auto* picture = new QLabel(m_notice);
     picture->setPixmap(hourglass(QSize(32, 32)));
+    noticeLayout->addStretch();
     noticeLayout->addWidget(picture);
+    noticeLayout->addSpacing(8);
     noticeLayout->addWidget(new QLabel(texts::loadingNotice, m_notice));
+    noticeLayout->addStretch();
     m_notice->setGeometry(90, 120, 280, 60);
     m_notice->hide();
     move(configurationWindowPosition(workbench));

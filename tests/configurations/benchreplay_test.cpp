@@ -1,6 +1,5 @@
 #include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
-#include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchnames.h"
 #include "scriptedmessageservice.h"
@@ -206,34 +205,6 @@ TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
     for (const char* text : {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"})
         expected += recordBytes(text);
     EXPECT_EQ(readBytes(path), expected);
-}
-
-TEST(BenchReplayFile, ARejectedFileClearsThePreviousPreparation)
-{
-    QTemporaryDir dir;
-    Workbench bench;
-    const Snapshot reset = [&] {
-        Workbench fresh;
-        fresh.model.Command3_Click();
-        return snapshot(fresh.model);
-    }();
-
-    bench.model.liquide_MouseMove(5);
-    bench.model.liquide_Click(5);
-    bench.model.fiole_Click();
-    bench.model.validprel_Click();
-    bench.model.setWindowCaption("Dosarium - ancien.C05");
-    const QString path = dir.filePath("mauvais.C05");
-    ASSERT_TRUE(writeRecords(path, {"Dosarium", " 5"}));
-    bench.controller.setConfigPath(path);
-    bench.controller.loadConfiguration();
-
-    Snapshot after = snapshot(bench.model);
-    EXPECT_EQ(after.visible, reset.visible);
-    EXPECT_EQ(after.caption, configurationtexts::workbenchCaption);
-    EXPECT_EQ(after.state.protocolStep, ProtocolStep::NoPreparation);
-    ASSERT_FALSE(bench.messages.shown.isEmpty());
-    EXPECT_EQ(bench.messages.shown.last().title, configurationtexts::notConfigurationTitle);
 }
 
 TEST(BenchReplayFile, HandEditedVolumesChangeNothing)
