@@ -635,7 +635,7 @@ void BenchModel::reportPreparation()
     show(resultat);
     m_saveEnabled = true;
     // The result is on screen before the warning is.
-    if (result && result->uncertainty > uncertaintyWarningLimit) {
+    if (result && needsImprecisionWarning(result->uncertainty)) {
         emit changed();
         m_messages.inform(texts::imprecisionWarning, texts::imprecisionTitle,
                           MessageIcon::Information);
