@@ -4,6 +4,8 @@
 #include "scriptedmessageservice.h"
 
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace dosarium;
@@ -84,3 +86,399 @@ TEST_F(BenchModelTest, OneChangeNotificationPerHandler)
     model.liquide_Click(3);
     EXPECT_EQ(changes.count(), 2);
 }
+
+namespace {
+
+using namespace bench;
+
+// A student's gestures, in the order the bench offers them.
+class Student {
+  public:
+    explicit Student(BenchModel& model) : m(model) {}
+
+    void choose(int reagent)
+    {
+        m.liquide_MouseMove(reagent);
+        m.liquide_Click(reagent);
+    }
+    void weigh(int reagent, int position)
+    {
+        choose(reagent);
+        if (reagent < 3)
+            m.Label3_Click(0);
+        m.setHScroll1Position(position);
+        m.masse_Click();
+    }
+    void pick(SamplingTool tool)
+    {
+        switch (tool) {
+        case SamplingTool::VolumetricFlask:
+            m.fiole_Click();
+            break;
+        case SamplingTool::GraduatedCylinder:
+            m.eprouvette_Click();
+            break;
+        case SamplingTool::VolumetricPipette:
+            m.pipjaug_Click();
+            break;
+        case SamplingTool::GraduatedPipette:
+            m.pipgrad_Click();
+            break;
+        case SamplingTool::Balance:
+            break;
+        }
+    }
+    void measure(int reagent, SamplingTool tool, int position)
+    {
+        choose(reagent);
+        if (reagent < 3)
+            m.Label3_Click(1);
+        pick(tool);
+        m.setUpDown2Position(position);
+        m.validprel_Click();
+    }
+    void makeUp(int flaskPosition)
+    {
+        m.setUpDown1Position(flaskPosition);
+        m.validvol_Click();
+    }
+
+  private:
+    BenchModel& m;
+};
+
+QString resultLine(const BenchModel& model, int block)
+{
+    return model.resultDocument().findBlockByNumber(block).text();
+}
+
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+struct WholePreparation {
+    const char* name;
+    int reagent;
+    SamplingTool tool;
+    int position;
+    int flaskPosition;
+    const char* concentrationLine;
+    const char* percent;
+    bool warning;
+};
+
+void PrintTo(const WholePreparation& p, std::ostream* os)
+{
+    *os << p.name;
+}
+
+class WholePreparations : public BenchModelTest,
+                          public ::testing::WithParamInterface<WholePreparation> {};
+
+TEST_P(WholePreparations, FromTheBottleToTheResult)
+{
+    const WholePreparation& p = GetParam();
+    Student student(model);
+    if (p.tool == SamplingTool::Balance)
+        student.weigh(p.reagent, p.position);
+    else
+        student.measure(p.reagent, p.tool, p.position);
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
+    EXPECT_EQ(model.widget(conseil).caption, texts::chooseFlask);
+    student.makeUp(p.flaskPosition);
+
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
+    EXPECT_EQ(model.state().samplingTool, p.tool);
+    EXPECT_EQ(model.widget(conseil).caption, texts::prepared);
+    EXPECT_TRUE(model.widget(resultat).visible);
+    EXPECT_TRUE(model.widget(pissette).visible);
+    EXPECT_TRUE(model.isSaveEnabled());
+    EXPECT_EQ(resultLine(model, 2), QString::fromUtf8(p.concentrationLine));
+    EXPECT_EQ(resultLine(model, 4), texts::resultUncertainty + QString::fromUtf8(p.percent));
+    EXPECT_TRUE(resultLine(model, 0).endsWith(Catalogue::reagent(p.reagent)->resultPhrase));
+    if (p.warning) {
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].text, texts::imprecisionWarning);
+        EXPECT_EQ(messages.shown[0].title, texts::imprecisionTitle);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    } else {
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
+}
+
+// Hand calculations of the centred line, as in the computation's own table.
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, WholePreparations,
+    ::testing::Values(
+        // 1000 × 3,42 / (342 × 100) = 0,100
+        WholePreparation{"solid_weighed", 3, SamplingTool::Balance, 342, 2,
+                         "C = 1,00 · 10-1 mol · L-1", "0,5 %", false},
+        // 19720 / (46 × 25) = 17,15
+        WholePreparation{"liquid_weighed", 0, SamplingTool::Balance, 1972, 0,
+                         "C = 1,71 · 101 mol · L-1", "0,3 %", false},
+        // 1000 × 0,789 × 50 / (46 × 100) = 8,576
+        WholePreparation{"liquid_cylinder", 0, SamplingTool::GraduatedCylinder, 40, 2,
+                         "C = 8,58 mol · L-1", "2,2 %", false},
+        // 1000 × 1,05 × 10 / (60 × 50) = 3,50
+        WholePreparation{"liquid_graduated_pipette", 2, SamplingTool::GraduatedPipette, 90, 1,
+                         "C = 3,50 mol · L-1", "1,2 %", false},
+        // 1000 × 0,789 × 10 / (46 × 100) = 1,715
+        WholePreparation{"liquid_volumetric_pipette", 0, SamplingTool::VolumetricPipette, 3, 2,
+                         "C = 1,72 mol · L-1", "0,4 %", false},
+        // 1000 × 0,786 × 500 / (58 × 1000) = 6,776
+        WholePreparation{"liquid_volumetric_flask", 1, SamplingTool::VolumetricFlask, 5, 6,
+                         "C = 6,78 mol · L-1", "0,4 %", false},
+        // 6 × 10 / 100 = 0,600
+        WholePreparation{"dilution_pipette", 5, SamplingTool::VolumetricPipette, 3, 2,
+                         "C = 6,00 · 10-1 mol · L-1", "0,4 %", false},
+        // 12 × 10 / 25 = 4,80; 11/10 × 25/24,95 → 10,2 %
+        WholePreparation{"dilution_imprecise", 8, SamplingTool::GraduatedCylinder, 0, 0,
+                         "C = 4,80 mol · L-1", "10,2 %", true},
+        // 12 × 21 / 1000 = 0,252; 22/21 × 1000/998 → 497: shown 5,0 % but not above 5,00 %.
+        WholePreparation{"dilution_just_precise", 8, SamplingTool::GraduatedCylinder, 11, 6,
+                         "C = 2,52 · 10-1 mol · L-1", "5,0 %", false},
+        // 12 × 20 / 1000 = 0,240; 21/20 × 1000/998 → 521.
+        WholePreparation{"dilution_just_imprecise", 8, SamplingTool::GraduatedCylinder, 10, 6,
+                         "C = 2,40 · 10-1 mol · L-1", "5,2 %", true},
+        // 0,01 g of glucose in 1000 mL: u = 10040, capped.
+        WholePreparation{"glucose_capped", 4, SamplingTool::Balance, 1, 6,
+                         "C = 5,56 · 10-5 mol · L-1", "100,0 %", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What the bench shows besides the guidance, the hint and the command buttons.
+struct Situation {
+    const char* name;
+    std::function<void(Student&, BenchModel&)> reach;
+    QStringList shown;
+    ProtocolStep step;
+    bool undo;
+    bool save;
+};
+
+void PrintTo(const Situation& s, std::ostream* os)
+{
+    *os << s.name;
+}
+
+class Situations : public BenchModelTest, public ::testing::WithParamInterface<Situation> {};
+
+TEST_P(Situations, ShowExactlyTheirWidgets)
+{
+    const Situation& s = GetParam();
+    Student student(model);
+    s.reach(student, model);
+    QStringList shown = model.visibleWidgets();
+    shown.removeOne(conseil);
+    EXPECT_EQ(sorted(shown), sorted(s.shown));
+    EXPECT_EQ(model.state().protocolStep, s.step);
+    EXPECT_EQ(model.isUndoEnabled(), s.undo);
+    EXPECT_EQ(model.isSaveEnabled(), s.save);
+}
+
+namespace {
+
+QStringList allBottles()
+{
+    QStringList names;
+    for (int i = 0; i < bottleCount; ++i)
+        names << bottle(i);
+    return names;
+}
+
+const QStringList glassware = {fiole, eprouvette, pipjaug, pipgrad};
+const QStringList flaskChoice = {fiolefinale, UpDown1, labelvol, validvol};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
+                         ::testing::Values(Situation{"start", [](Student&, BenchModel&) {},
+                                                     allBottles(), ProtocolStep::NoPreparation,
+                                                     false, false},
+                                           Situation{"liquid_before_measure_choice",
+                                                     [](Student& s, BenchModel&) { s.choose(1); },
+                                                     {choisi, measureChoice(0), measureChoice(1)},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"solid_weighing_at_zero",
+                                                     [](Student& s, BenchModel&) { s.choose(3); },
+                                                     {choisi, balance, Labelmasse, vdemont,
+                                                      HScroll1, masse},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"solid_weighing",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.choose(4);
+                                                         m.setHScroll1Position(1);
+                                                     },
+                                                     {choisi, balance, Labelmasse, vdemont, sucre,
+                                                      HScroll1, masse},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"liquid_weighing",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.choose(2);
+                                                         m.Label3_Click(0);
+                                                         m.setHScroll1Position(250);
+                                                     },
+                                                     {choisi, becher, balance, Labelmasse, HScroll1,
+                                                      masse},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"zero_mass_not_validated",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.choose(3);
+                                                         m.masse_Click();
+                                                     },
+                                                     {choisi, balance, Labelmasse, vdemont,
+                                                      HScroll1, masse},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"before_glassware_choice",
+                                                     [](Student& s, BenchModel&) { s.choose(7); },
+                                                     QStringList{choisi} + glassware,
+                                                     ProtocolStep::Sampling, true, false},
+                                           Situation{"liquid_before_glassware_choice",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.choose(0);
+                                                         m.Label3_Click(1);
+                                                     },
+                                                     QStringList{choisi} + glassware,
+                                                     ProtocolStep::Sampling, true, false},
+                                           Situation{"flask_chosen",
+                                                     [](Student& s, BenchModel&) {
+                                                         s.choose(5);
+                                                         s.pick(SamplingTool::VolumetricFlask);
+                                                     },
+                                                     {choisi, fiole, Labelprel, UpDown2, validprel},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{
+                                               "cylinder_chosen",
+                                               [](Student& s, BenchModel&) {
+                                                   s.choose(5);
+                                                   s.pick(SamplingTool::GraduatedCylinder);
+                                               },
+                                               {choisi, eprouvette, Labelprel, UpDown2, validprel},
+                                               ProtocolStep::Sampling,
+                                               true,
+                                               false},
+                                           Situation{
+                                               "volumetric_pipette_chosen",
+                                               [](Student& s, BenchModel&) {
+                                                   s.choose(6);
+                                                   s.pick(SamplingTool::VolumetricPipette);
+                                               },
+                                               {choisi, pipjaug, Labelprel, UpDown2, validprel},
+                                               ProtocolStep::Sampling,
+                                               true,
+                                               false},
+                                           Situation{
+                                               "graduated_pipette_chosen",
+                                               [](Student& s, BenchModel&) {
+                                                   s.choose(8);
+                                                   s.pick(SamplingTool::GraduatedPipette);
+                                               },
+                                               {choisi, pipgrad, Labelprel, UpDown2, validprel},
+                                               ProtocolStep::Sampling,
+                                               true,
+                                               false},
+                                           Situation{
+                                               "flask_choice_after_weighing",
+                                               [](Student& s, BenchModel&) { s.weigh(3, 342); },
+                                               QStringList{choisi, balance, Labelmasse, vdemont,
+                                                           sucre} +
+                                                   flaskChoice,
+                                               ProtocolStep::FlaskChoice, true, false},
+                                           Situation{
+                                               "flask_choice_after_weighing_a_liquid",
+                                               [](Student& s, BenchModel&) { s.weigh(1, 342); },
+                                               QStringList{choisi, balance, Labelmasse, becher} +
+                                                   flaskChoice,
+                                               ProtocolStep::FlaskChoice, true, false},
+                                           Situation{"flask_choice_after_measuring",
+                                                     [](Student& s, BenchModel&) {
+                                                         s.measure(
+                                                             6, SamplingTool::GraduatedPipette, 40);
+                                                     },
+                                                     QStringList{choisi, pipgrad, Labelprel} +
+                                                         flaskChoice,
+                                                     ProtocolStep::FlaskChoice, true, false},
+                                           Situation{
+                                               "prepared_after_weighing",
+                                               [](Student& s, BenchModel&) {
+                                                   s.weigh(3, 342);
+                                                   s.makeUp(2);
+                                               },
+                                               {choisi, balance, Labelmasse, vdemont, sucre,
+                                                fiolefinale, labelvol, pissette, resultat},
+                                               ProtocolStep::Prepared,
+                                               true,
+                                               true},
+                                           Situation{"prepared_after_measuring",
+                                                     [](Student& s, BenchModel&) {
+                                                         s.measure(0,
+                                                                   SamplingTool::GraduatedCylinder,
+                                                                   40);
+                                                         s.makeUp(2);
+                                                     },
+                                                     {choisi, eprouvette, Labelprel, fiolefinale,
+                                                      labelvol, pissette, resultat},
+                                                     ProtocolStep::Prepared,
+                                                     true,
+                                                     true},
+                                           Situation{"refused_keeps_the_flask_choice",
+                                                     [](Student& s, BenchModel&) {
+                                                         s.measure(
+                                                             5, SamplingTool::VolumetricPipette, 5);
+                                                         s.makeUp(0);
+                                                     },
+                                                     QStringList{choisi, pipjaug, Labelprel} +
+                                                         flaskChoice,
+                                                     ProtocolStep::Prepared, true, false},
+                                           Situation{"new_preparation_after_a_result",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.measure(0,
+                                                                   SamplingTool::GraduatedCylinder,
+                                                                   40);
+                                                         s.makeUp(2);
+                                                         m.Command3_Click();
+                                                     },
+                                                     allBottles(), ProtocolStep::NoPreparation,
+                                                     false, false},
+                                           Situation{"undo_from_sampling",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.choose(3);
+                                                         m.Command4_Click();
+                                                     },
+                                                     allBottles(), ProtocolStep::NoPreparation,
+                                                     false, false},
+                                           Situation{"undo_from_flask_choice",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.weigh(0, 500);
+                                                         m.Command4_Click();
+                                                     },
+                                                     {choisi, measureChoice(0), measureChoice(1)},
+                                                     ProtocolStep::Sampling,
+                                                     true,
+                                                     false},
+                                           Situation{"undo_from_result",
+                                                     [](Student& s, BenchModel& m) {
+                                                         s.measure(7, SamplingTool::VolumetricFlask,
+                                                                   2);
+                                                         s.makeUp(5);
+                                                         m.Command4_Click();
+                                                     },
+                                                     QStringList{choisi, fiole, Labelprel} +
+                                                         flaskChoice,
+                                                     ProtocolStep::FlaskChoice, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
