@@ -482,3 +482,336 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                          flaskChoice,
                                                      ProtocolStep::FlaskChoice, true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Records what the bench looked like when each message box came up.
+class WatchingMessages : public ScriptedMessageService {
+  public:
+    const BenchModel* model = nullptr;
+    QList<ProtocolStep> steps;
+    QList<bool> resultShown;
+
+    MessageAnswer show(const Message& message) override
+    {
+        steps.append(model->state().protocolStep);
+        resultShown.append(model->widget(resultat).visible && model->isSaveEnabled());
+        return ScriptedMessageService::show(message);
+    }
+};
+
+class FlaskValidationTest : public ::testing::Test {
+  protected:
+    WatchingMessages messages;
+    BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
+    Student student{model};
+    void SetUp() override { messages.model = &model; }
+};
+
+} // namespace
+
+TEST_F(FlaskValidationTest, ARefusalComesAtStepThreeAndASecondValidationWithALargerFlaskSucceeds)
+{
+    student.measure(5, SamplingTool::VolumetricPipette, 5); // 25 mL
+    student.makeUp(0);                                      // into 25 mL
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, texts::sampleVolumeRefusal);
+    EXPECT_EQ(messages.shown[0].title, texts::refusalTitle);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(messages.steps[0], ProtocolStep::Prepared);
+    EXPECT_EQ(model.widget(conseil).caption, texts::chooseFlask);
+    EXPECT_FALSE(model.widget(resultat).visible);
+
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintPrepared);
+
+    student.makeUp(1);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(model.widget(resultat).visible);
+    EXPECT_EQ(resultLine(model, 2), QStringLiteral("C = 3,00 mol · L-1"));
+}
+
+TEST_F(FlaskValidationTest, EachRefusalHasItsMessage)
+{
+    student.weigh(3, 5001);
+    student.makeUp(0);
+    student.weigh(0, 1973);
+    student.makeUp(0);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0].text, texts::solubilityRefusal);
+    EXPECT_EQ(messages.shown[1].text, texts::soluteVolumeRefusal);
+    for (const Message& m : messages.shown) {
+        EXPECT_EQ(m.title, texts::refusalTitle);
+        EXPECT_EQ(m.icon, MessageIcon::Critical);
+    }
+    EXPECT_EQ(messages.steps,
+              (QList<ProtocolStep>{ProtocolStep::Prepared, ProtocolStep::Prepared}));
+}
+
+TEST_F(FlaskValidationTest, TheWarningComesWithTheResultAlreadyShown)
+{
+    student.measure(8, SamplingTool::GraduatedCylinder, 0);
+    student.makeUp(0);
+    ASSERT_EQ(messages.resultShown, QList<bool>{true});
+}
+
+TEST_F(BenchModelTest, UndoGoesBackOneStepAtATime)
+{
+    Student student(model);
+    student.measure(2, SamplingTool::GraduatedPipette, 40);
+    student.makeUp(1); // 50 mL
+    ASSERT_EQ(model.state().flaskVolume, 50.0f);
+
+    model.Command4_Click(); // back to the flask choice, at 200 mL
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
+    EXPECT_EQ(model.state().flaskVolume, 200.0f);
+    EXPECT_EQ(model.upDown1Position(), 3);
+    EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("200 mL"));
+    EXPECT_EQ(model.state().sampledVolume, 5.0f);
+    EXPECT_EQ(model.widget(Labelprel).caption, QStringLiteral("5,0 mL"));
+    EXPECT_FALSE(model.isSaveEnabled());
+
+    model.Command4_Click(); // back to the sampling of the same reagent
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::Sampling);
+    EXPECT_EQ(model.state().reagentIndex, 2);
+    EXPECT_EQ(model.widget(choisi).picture, model.widget(bottle(2)).picture);
+    EXPECT_EQ(model.widget(conseil).caption, texts::whichSampling);
+    EXPECT_EQ(model.widget(Labelmasse).caption, QStringLiteral("0,00 g"));
+
+    model.Command4_Click();
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::NoPreparation);
+    EXPECT_FALSE(model.isUndoEnabled());
+    model.Command4_Click();
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::NoPreparation);
+}
+
+TEST_F(BenchModelTest, UndoAfterAWeighingKeepsTheMassAndReopensTheFlaskChoice)
+{
+    Student student(model);
+    student.weigh(4, 1234);
+    student.makeUp(6);
+    model.Command4_Click();
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
+    EXPECT_EQ(model.state().sampledMass, 12.34f);
+    EXPECT_EQ(model.widget(Labelmasse).caption, QStringLiteral("12,34 g"));
+    EXPECT_EQ(model.state().flaskVolume, 200.0f);
+    student.makeUp(6);
+    EXPECT_EQ(resultLine(model, 2), QStringLiteral("C = 6,86 · 10-2 mol · L-1"));
+}
+
+TEST_F(BenchModelTest, NewPreparationResetsTheBenchButNotTheValues)
+{
+    Student student(model);
+    student.measure(0, SamplingTool::GraduatedCylinder, 40);
+    student.makeUp(2);
+    model.setWindowCaption(QStringLiteral("Dosarium - /tmp/a.C05"));
+    const PreparationState before = model.state();
+    model.Command3_Click();
+    EXPECT_EQ(model.windowCaption(), QStringLiteral("Dosarium"));
+    EXPECT_EQ(model.widget(conseil).caption, texts::chooseReagent);
+    EXPECT_FALSE(model.isUndoEnabled());
+    EXPECT_FALSE(model.isSaveEnabled());
+    PreparationState expected = before;
+    expected.protocolStep = ProtocolStep::NoPreparation;
+    EXPECT_EQ(model.state(), expected);
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintNoPreparation);
+}
+
+TEST_F(BenchModelTest, CupboardHintFollowsTheStep)
+{
+    Student student(model);
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintNoPreparation);
+    student.choose(6);
+    student.pick(SamplingTool::GraduatedCylinder);
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintGoOn + texts::setVolume);
+    model.validprel_Click();
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), QStringLiteral("Poursuivre la préparation. Choisir une fiole jaugée "
+                                           "pour préparer la solution"));
+    model.validvol_Click();
+    model.placard_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintPrepared);
+
+    model.HScroll1_GotFocus();
+    EXPECT_EQ(model.info(), texts::hintSlider);
+    model.UpDown1_MouseMove();
+    EXPECT_EQ(model.info(), texts::hintFlaskSelector);
+}
+
+TEST_F(BenchModelTest, MeasureChoicesTurnRedUnderThePointer)
+{
+    const QColor normal(0, 0, 200);
+    const QColor red(255, 0, 0);
+    Student(model).choose(0);
+    EXPECT_EQ(model.widget(measureChoice(0)).textColor, normal);
+    model.Label3_MouseMove(1);
+    EXPECT_EQ(model.widget(measureChoice(0)).textColor, normal);
+    EXPECT_EQ(model.widget(measureChoice(1)).textColor, red);
+    model.Label3_MouseMove(0);
+    EXPECT_EQ(model.widget(measureChoice(0)).textColor, red);
+    EXPECT_EQ(model.widget(measureChoice(1)).textColor, normal);
+    model.placard_MouseMove();
+    EXPECT_EQ(model.widget(measureChoice(0)).textColor, normal);
+}
+
+TEST_F(BenchModelTest, WeighingPictures)
+{
+    Student student(model);
+    student.choose(3);
+    EXPECT_FALSE(model.widget(sucre).visible);
+    model.setHScroll1Position(1);
+    EXPECT_TRUE(model.widget(sucre).visible);
+    model.setHScroll1Position(0);
+    EXPECT_FALSE(model.widget(sucre).visible);
+
+    model.Command3_Click();
+    student.choose(1);
+    model.Label3_Click(0);
+    EXPECT_EQ(model.widget(becher).position, QPoint(180, 84));
+    EXPECT_FALSE(model.widget(vdemont).visible);
+    EXPECT_EQ(model.widget(conseil).caption, texts::setMass);
+    const QString empty = model.widget(becher).picture;
+    model.setHScroll1Position(20000);
+    EXPECT_NE(model.widget(becher).picture, empty);
+    EXPECT_FALSE(model.widget(sucre).visible);
+    EXPECT_EQ(model.widget(Labelmasse).caption, QStringLiteral("200,00 g"));
+    EXPECT_EQ(model.state().sampledMass, 200.0f);
+    model.setHScroll1Position(0);
+    EXPECT_EQ(model.widget(becher).picture, empty);
+    EXPECT_EQ(model.widget(Labelmasse).caption, QStringLiteral("0,00 g"));
+    model.setHScroll1Position(20001);
+    EXPECT_EQ(model.hScroll1Position(), 0);
+}
+
+TEST_F(BenchModelTest, GlasswareMovesWhenChosenAndReturnsHomeForTheNextBottle)
+{
+    Student student(model);
+    student.choose(5);
+    for (const QString& name : glassware)
+        EXPECT_TRUE(model.widget(name).pointingHand);
+    student.pick(SamplingTool::VolumetricFlask);
+    EXPECT_EQ(model.widget(fiole).position, QPoint(196, 32));
+    EXPECT_EQ(model.widget(Labelprel).position, QPoint(203, 160));
+    EXPECT_EQ(model.widget(UpDown2).position, QPoint(203, 192));
+    EXPECT_FALSE(model.widget(fiole).pointingHand);
+    EXPECT_EQ(model.widget(conseil).caption, texts::setVolume);
+
+    model.Command3_Click();
+    student.choose(6);
+    EXPECT_EQ(model.widget(fiole).position, QPoint(136, 56));
+    EXPECT_TRUE(model.widget(fiole).pointingHand);
+    student.pick(SamplingTool::VolumetricPipette);
+    EXPECT_EQ(model.widget(pipjaug).position.x(), 222);
+    EXPECT_EQ(model.widget(Labelprel).position, QPoint(250, 108));
+    EXPECT_EQ(model.widget(UpDown2).position, QPoint(252, 127));
+    EXPECT_EQ(model.widget(validprel).position.x(), 270);
+
+    model.Command3_Click();
+    student.choose(1);
+    EXPECT_EQ(model.widget(pipjaug).position.x(), 256);
+    // The chosen bottle stands 20 pixels above the bottom of the cupboard.
+    EXPECT_EQ(model.widget(choisi).position.y(), 225 - 148 - 20);
+}
+
+TEST_F(BenchModelTest, ChoosingTheToolAgainAfterAResultWithdrawsTheResult)
+{
+    Student student(model);
+    student.measure(7, SamplingTool::GraduatedCylinder, 40);
+    student.makeUp(3);
+    ASSERT_TRUE(model.isSaveEnabled());
+    model.eprouvette_Click();
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
+    EXPECT_FALSE(model.widget(resultat).visible);
+    EXPECT_FALSE(model.widget(pissette).visible);
+    EXPECT_FALSE(model.isSaveEnabled());
+    EXPECT_TRUE(model.widget(UpDown2).visible);
+    EXPECT_EQ(model.widget(Labelprel).caption, QStringLiteral("50 mL"));
+    model.setUpDown2Position(60);
+    model.validprel_Click();
+    student.makeUp(3);
+    EXPECT_EQ(model.state().sampledVolume, 70.0f);
+    EXPECT_TRUE(model.isSaveEnabled());
+}
+
+struct Readout {
+    SamplingTool tool;
+    int position; // -1: the start position
+    const char* text;
+    float volume;
+};
+
+void PrintTo(const Readout& r, std::ostream* os)
+{
+    *os << int(r.tool) << "@" << r.position;
+}
+
+class Readouts : public BenchModelTest, public ::testing::WithParamInterface<Readout> {};
+
+TEST_P(Readouts, AtTheStartAndBothEndsOfEveryRange)
+{
+    const Readout& r = GetParam();
+    Student student(model);
+    student.choose(5);
+    student.pick(r.tool);
+    if (r.position >= 0)
+        model.setUpDown2Position(r.position);
+    EXPECT_EQ(model.widget(Labelprel).caption, QString::fromUtf8(r.text));
+    EXPECT_EQ(model.state().sampledVolume, r.volume);
+    // Past the end the selector does not move.
+    const int maximum = model.widget(UpDown2).maximum;
+    model.setUpDown2Position(maximum + 1);
+    EXPECT_EQ(model.upDown2Position(), r.position >= 0 ? r.position : model.upDown2Position());
+    EXPECT_LE(model.upDown2Position(), maximum);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Glassware, Readouts,
+    ::testing::Values(Readout{SamplingTool::GraduatedPipette, -1, "5,0 mL", 5.0f},
+                      Readout{SamplingTool::GraduatedPipette, 39, "4,9 mL", 4.9f},
+                      Readout{SamplingTool::GraduatedPipette, 0, "1,0 mL", 1.0f},
+                      Readout{SamplingTool::GraduatedPipette, 90, "10,0 mL", 10.0f},
+                      Readout{SamplingTool::GraduatedCylinder, -1, "50 mL", 50.0f},
+                      Readout{SamplingTool::GraduatedCylinder, 0, "10 mL", 10.0f},
+                      Readout{SamplingTool::GraduatedCylinder, 90, "100 mL", 100.0f},
+                      Readout{SamplingTool::VolumetricPipette, -1, "10 mL", 10.0f},
+                      Readout{SamplingTool::VolumetricPipette, 0, "1 mL", 1.0f},
+                      Readout{SamplingTool::VolumetricPipette, 5, "25 mL", 25.0f},
+                      Readout{SamplingTool::VolumetricFlask, -1, "200 mL", 200.0f},
+                      Readout{SamplingTool::VolumetricFlask, 0, "25 mL", 25.0f},
+                      Readout{SamplingTool::VolumetricFlask, 6, "1000 mL", 1000.0f}));
+
+TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
+{
+    Student student(model);
+    student.measure(5, SamplingTool::VolumetricPipette, 0);
+    EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("200 mL"));
+    model.setUpDown1Position(0);
+    EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("25 mL"));
+    EXPECT_EQ(model.state().flaskVolume, 25.0f);
+    model.setUpDown1Position(6);
+    EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("1000 mL"));
+    EXPECT_EQ(model.state().flaskVolume, 1000.0f);
+    model.setUpDown1Position(7);
+    EXPECT_EQ(model.state().flaskVolume, 1000.0f);
+
+    // Already at 200 mL from an earlier opening, the flask volume is still set again.
+    model.Command3_Click();
+    model.setUpDown1Position(3);
+    model.mutableState().flaskVolume = 0.0f;
+    student.measure(5, SamplingTool::VolumetricPipette, 0);
+    EXPECT_EQ(model.state().flaskVolume, 200.0f);
+}
+
+TEST_F(BenchModelTest, NumbersFollowTheLocale)
+{
+    ScriptedMessageService other;
+    BenchModel english(other, QLocale(QLocale::English, QLocale::UnitedStates));
+    Student student(english);
+    student.measure(0, SamplingTool::GraduatedCylinder, 40);
+    student.makeUp(2);
+    EXPECT_EQ(resultLine(english, 2), QStringLiteral("C = 8.58 mol · L-1"));
+    EXPECT_EQ(resultLine(english, 4), texts::resultUncertainty + QStringLiteral("2.2 %"));
+}

@@ -181,4 +181,18 @@ TEST(ResultComputation, NoResultWithoutAReagentOrASample)
     EXPECT_FALSE(computeResult(s).has_value());
 }
 
+TEST(RefusalOrder, SolubilityIsCheckedFirst)
+{
+    // A state only a hand-edited replay could make: a solid with both faults.
+    PreparationState s;
+    s.reagentIndex = 3;
+    s.samplingTool = SamplingTool::GraduatedCylinder;
+    s.sampledMass = 60.0f;
+    s.flaskVolume = 25.0f;
+    s.sampledVolume = 30.0f;
+    EXPECT_EQ(checkPreparation(s), Refusal::Solubility);
+    s.sampledMass = 1.0f;
+    EXPECT_EQ(checkPreparation(s), Refusal::SampleVolume);
+}
+
 } // namespace
