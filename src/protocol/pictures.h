@@ -2,12 +2,25 @@
 #pragma once
 
 #include <QString>
+#include <iterator>
 
 namespace dosarium::pictures {
 
+// In catalogue order.
 inline QString bottle(int index)
 {
-    return QStringLiteral(":/pictures/bottles/bottle-%1.svg").arg(index);
+    static const char* const names[] = {"ethanol",
+                                        "acetone",
+                                        "acetic-acid",
+                                        "saccharose",
+                                        "glucose",
+                                        "sodium-hydroxide",
+                                        "potassium-permanganate",
+                                        "copper-sulfate",
+                                        "hydrochloric-acid"};
+    if (index < 0 || index >= int(std::size(names)))
+        return QString();
+    return QStringLiteral(":/pictures/bottles/%1.svg").arg(QLatin1String(names[index]));
 }
 
 inline const QString balance = QStringLiteral(":/pictures/instruments/balance.svg");
