@@ -105,8 +105,10 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     w(sucre).picture = pictures::solidHeap;
     add(becher, WidgetKind::Picture, becherPlace, {64, 56});
     w(becher).picture = pictures::beakerEmpty;
-    add(Labelmasse, WidgetKind::Label, {184, 170}, {80, 17});
+    // The read-out lies in the balance's display window.
+    add(Labelmasse, WidgetKind::Label, {178, 165}, {56, 17});
     w(Labelmasse).caption = instruments::massReadout(0, m_locale);
+    w(Labelmasse).textColor = QColor(170, 255, 170);
     add(HScroll1, WidgetKind::Slider, {104, 204}, {200, 17});
     {
         BenchWidget& slider = w(HScroll1);
@@ -635,7 +637,7 @@ void BenchModel::reportPreparation()
     show(resultat);
     m_saveEnabled = true;
     // The result is on screen before the warning is.
-    if (result && result->uncertainty > uncertaintyWarningLimit) {
+    if (result && needsImprecisionWarning(result->uncertainty)) {
         emit changed();
         m_messages.inform(texts::imprecisionWarning, texts::imprecisionTitle,
                           MessageIcon::Information);

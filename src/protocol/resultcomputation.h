@@ -28,6 +28,11 @@ inline constexpr qint16 uncertaintyCap = 10000;
 // Above this (5,00 %), the protocol draws the imprecision warning.
 inline constexpr qint16 uncertaintyWarningLimit = 500;
 
+inline bool needsImprecisionWarning(qint16 uncertainty)
+{
+    return uncertainty > uncertaintyWarningLimit;
+}
+
 // Empty when the computation cannot be carried out (an unknown reagent, a zero sample).
 std::optional<PreparationResult> computeResult(const PreparationState& state);
 

@@ -1,12 +1,14 @@
 #include "protocol/benchmodel.h"
 #include "protocol/benchnames.h"
 #include "protocol/benchview.h"
+#include "protocol/pictures.h"
 #include "scriptedmessageservice.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QLabel>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -54,4 +56,17 @@ TEST_F(BenchViewTest, AClickOnABottleReachesTheHandler)
     EXPECT_FALSE(bottle->isVisible());
     EXPECT_TRUE(placard.findChild<QWidget*>(bench::choisi)->isVisible());
     EXPECT_TRUE(placard.findChild<QWidget*>(bench::pipjaug)->isVisible());
+}
+
+TEST(BenchPictures, EveryPictureOfTheBenchIsInTheResources)
+{
+    ScriptedMessageService messages;
+    BenchModel model(messages);
+    QStringList paths{pictures::pointingHand, pictures::beakerFilled};
+    for (const QString& name : model.widgetNames()) {
+        if (!model.widget(name).picture.isEmpty())
+            paths << model.widget(name).picture;
+    }
+    for (const QString& path : paths)
+        EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
 }

@@ -1,0 +1,278 @@
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
+#include "protocol/benchmodel.h"
+#include "protocol/benchnames.h"
+#include "scriptedmessageservice.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace dosarium;
+
+namespace {
+
+const QLocale french(QLocale::French, QLocale::France);
+
+// One workbench: the bench model, its messages and the configuration routines on it.
+struct Workbench {
+    ScriptedMessageService messages;
+    BenchModel model{messages, french};
+    BenchModelAdapter adapter{model};
+    ConfigurationController controller{adapter, messages};
+};
+
+// What a student sees of a preparation.
+struct Snapshot {
+    PreparationState state;
+    QStringList visible;
+    QString result;
+    QString caption;
+    QString conseil;
+    QString sample;
+    QString massReadOut;
+    QString flask;
+    int upDown1 = 0;
+    int upDown2 = 0;
+    int hScroll1 = 0;
+    bool saveEnabled = false;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(const BenchModel& model)
+{
+    return {model.state(),
+            model.visibleWidgets(),
+            model.resultDocument().toPlainText(),
+            model.windowCaption(),
+            model.widget(bench::conseil).caption,
+            model.widget(bench::Labelprel).caption,
+            model.widget(bench::Labelmasse).caption,
+            model.widget(bench::labelvol).caption,
+            model.upDown1Position(),
+            model.upDown2Position(),
+            model.hScroll1Position(),
+            model.isSaveEnabled()};
+}
+
+void PrintTo(const Snapshot& s, std::ostream* os)
+{
+    *os << "step " << int(s.state.protocolStep) << " reagent " << s.state.reagentIndex << " tool "
+        << int(s.state.samplingTool) << " mass " << s.state.sampledMass << " volume "
+        << s.state.sampledVolume << " flask " << s.state.flaskVolume << " visible ["
+        << s.visible.join(' ').toStdString() << "] result [" << s.result.toStdString()
+        << "] caption [" << s.caption.toStdString() << "]";
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray recordBytes(const QByteArray& text)
+{
+    QByteArray bytes(128, '\0');
+    bytes[0] = char(text.size());
+    bytes.replace(2, text.size(), text);
+    return bytes;
+}
+
+bool writeRecords(const QString& path, const QList<QByteArray>& texts)
+{
+    QByteArray bytes;
+    for (const QByteArray& text : texts)
+        bytes += recordBytes(text);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+struct PreparationCase {
+    const char* name;
+    std::function<void(BenchModel&)> clicks;
+};
+
+class BenchReplay : public ::testing::TestWithParam<PreparationCase> {};
+
+} // namespace
+
+TEST_P(BenchReplay, SavedPreparationReloadsOntoAFreshBench)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("preparation.C05");
+
+    Workbench student;
+    GetParam().clicks(student.model);
+    ASSERT_EQ(student.model.state().protocolStep, ProtocolStep::Prepared);
+    student.controller.setConfigPath(path);
+    ASSERT_TRUE(student.controller.saveConfiguration());
+    EXPECT_EQ(student.model.windowCaption(), "Dosarium - " + path);
+    const Snapshot saved = snapshot(student.model);
+
+    Workbench restarted;
+    restarted.controller.setConfigPath(path);
+    restarted.controller.loadConfiguration();
+    EXPECT_EQ(snapshot(restarted.model), saved);
+    EXPECT_EQ(restarted.messages.shown.size(), student.messages.shown.size());
+
+    // Loading it again over the finished preparation gives the same bench once more.
+    restarted.controller.loadConfiguration();
+    EXPECT_EQ(snapshot(restarted.model), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Preparations, BenchReplay,
+                         testing::Values(PreparationCase{"AceticAcidWithTheVolumetricPipette",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(2);
+                                                             m.liquide_Click(2);
+                                                             m.Label3_Click(1);
+                                                             m.pipjaug_Click();
+                                                             m.validprel_Click();
+                                                             m.validvol_Click();
+                                                         }},
+                                         PreparationCase{"EthanolWeighed",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(0);
+                                                             m.liquide_Click(0);
+                                                             m.Label3_Click(0);
+                                                             m.setHScroll1Position(1578);
+                                                             m.masse_Click();
+                                                             m.setUpDown1Position(2);
+                                                             m.validvol_Click();
+                                                         }},
+                                         PreparationCase{"EthanolWithTheCylinder",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(0);
+                                                             m.liquide_Click(0);
+                                                             m.Label3_Click(1);
+                                                             m.eprouvette_Click();
+                                                             m.setUpDown2Position(15);
+                                                             m.validprel_Click();
+                                                             m.setUpDown1Position(4);
+                                                             m.validvol_Click();
+                                                         }},
+                                         PreparationCase{"GlucoseWeighed",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(4);
+                                                             m.liquide_Click(4);
+                                                             m.setHScroll1Position(1234);
+                                                             m.masse_Click();
+                                                             m.setUpDown1Position(1);
+                                                             m.validvol_Click();
+                                                         }},
+                                         PreparationCase{"PermanganateWithTheGraduatedPipette",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(6);
+                                                             m.liquide_Click(6);
+                                                             m.pipgrad_Click();
+                                                             m.setUpDown2Position(37);
+                                                             m.validprel_Click();
+                                                             m.setUpDown1Position(0);
+                                                             m.validvol_Click();
+                                                         }},
+                                         PreparationCase{"HydrochloricAcidWithTheFlaskRefused",
+                                                         [](BenchModel& m) {
+                                                             m.liquide_MouseMove(8);
+                                                             m.liquide_Click(8);
+                                                             m.fiole_Click();
+                                                             m.setUpDown2Position(6);
+                                                             m.validprel_Click();
+                                                             m.setUpDown1Position(5);
+                                                             m.validvol_Click();
+                                                         }}),
+                         [](const testing::TestParamInfo<PreparationCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("acide.C05");
+    Workbench student;
+    student.model.liquide_MouseMove(2);
+    student.model.liquide_Click(2);
+    student.model.Label3_Click(1);
+    student.model.pipjaug_Click();
+    student.model.validprel_Click();
+    student.model.validvol_Click();
+    student.controller.setConfigPath(path);
+    ASSERT_TRUE(student.controller.saveConfiguration());
+
+    QByteArray expected;
+    for (const char* text : {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"})
+        expected += recordBytes(text);
+    EXPECT_EQ(readBytes(path), expected);
+}
+
+TEST(BenchReplayFile, HandEditedVolumesChangeNothing)
+{
+    QTemporaryDir dir;
+    const QString honest = dir.filePath("honnete.C05");
+    const QString edited = dir.filePath("retouche.C05");
+    ASSERT_TRUE(
+        writeRecords(honest, {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"}));
+    ASSERT_TRUE(
+        writeRecords(edited, {"DOSARIUM", " 2", " 25", " 999.5", " 3", " 3", " 3", " 0", " 0"}));
+    Workbench first;
+    first.controller.setConfigPath(honest);
+    first.controller.loadConfiguration();
+    Workbench second;
+    second.controller.setConfigPath(edited);
+    second.controller.loadConfiguration();
+    Snapshot a = snapshot(first.model);
+    Snapshot b = snapshot(second.model);
+    EXPECT_EQ(a.state, b.state);
+    EXPECT_EQ(a.result, b.result);
+    EXPECT_EQ(a.visible, b.visible);
+    EXPECT_EQ(b.state.flaskVolume, 200.0f);
+    EXPECT_EQ(b.state.sampledVolume, 10.0f);
+}
+
+TEST(BenchReplayFile, HostileValuesNeverBreakTheBench)
+{
+    QTemporaryDir dir;
+    const QList<QList<QByteArray>> files = {
+        {"DOSARIUM", " 0", " 0", " 0", " 9", " 6", " 90", " 0", " 0"},
+        {"DOSARIUM", " 1", " 0", " 0", "-3", "-1", "-1", "-1", "-5"},
+        {"DOSARIUM", " 6", " 0", " 0", " 0", " 32767", " 0", " 20000", " 200"},
+        {"DOSARIUM", " 3", " 0", " 0", " 4", " 6", " 32767", " 0", " 0"},
+        {"DOSARIUM", " 2", " 0", " 0", " 0", " 6", " 0", " 2147483647", " 3E38"},
+        {"DOSARIUM", " 5", " 0", " 0", " 2", " 6", " 91", " 0", " 0"},
+        {"DOSARIUM", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0"},
+        {"DOSARIUM", "-1", " 0", " 0", " 1", " 3", " 3", " 0", " 0"},
+        {"DOSARIUM", " 8", " 0", " 0", " 1", " 0", " 6", " 0", " 0"},
+    };
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = dir.filePath(QStringLiteral("hostile%1.C05").arg(i));
+        ASSERT_TRUE(writeRecords(path, files[i]));
+        Workbench bench;
+        bench.controller.setConfigPath(path);
+        bench.controller.loadConfiguration();
+        const PreparationState& state = bench.model.state();
+        EXPECT_GE(state.reagentIndex, 0) << "file " << i;
+        EXPECT_LE(state.reagentIndex, 8) << "file " << i;
+        EXPECT_GE(int(state.samplingTool), 0) << "file " << i;
+        EXPECT_LE(int(state.samplingTool), 4) << "file " << i;
+        const BenchWidget& upDown2 = bench.model.widget(bench::UpDown2);
+        EXPECT_GE(upDown2.value, upDown2.minimum) << "file " << i;
+        EXPECT_LE(upDown2.value, upDown2.maximum) << "file " << i;
+    }
+}
+
+TEST(BenchReplayFile, TheLabelIsRedrawnAfterLoading)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("glucose.C05");
+    ASSERT_TRUE(
+        writeRecords(path, {"DOSARIUM", " 4", " 50", " 0", " 0", " 1", " 0", " 500", " 5"}));
+    Workbench bench;
+    QSignalSpy repaints(&bench.model, &BenchModel::labelRepaintRequested);
+    bench.controller.setConfigPath(path);
+    bench.controller.loadConfiguration();
+    ASSERT_FALSE(repaints.isEmpty());
+    EXPECT_EQ(repaints.last().at(0).toInt(), 4);
+    EXPECT_EQ(bench.model.label1(), QStringLiteral("Glucose"));
+}

@@ -1,0 +1,239 @@
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
+#include "configurations/configurationtexts.h"
+#include "protocol/benchmodel.h"
+#include "protocol/benchnames.h"
+#include "scriptedmessageservice.h"
+#include "unprivileged.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace dosarium;
+namespace texts = configurationtexts;
+
+namespace {
+
+QByteArray recordBytes(const QByteArray& text)
+{
+    QByteArray bytes(128, '\0');
+    bytes[0] = char(text.size());
+    bytes.replace(2, text.size(), text);
+    return bytes;
+}
+
+bool writeRecords(const QString& path, const QList<QByteArray>& texts)
+{
+    QByteArray bytes;
+    for (const QByteArray& text : texts)
+        bytes += recordBytes(text);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ConfigurationControllerTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    ScriptedMessageService messages;
+    BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
+    BenchModelAdapter adapter{model};
+    ConfigurationController controller{adapter, messages};
+
+    // Sodium hydroxide with the graduated cylinder, as far as the flask choice.
+    void startPreparation()
+    {
+        model.liquide_MouseMove(5);
+        model.liquide_Click(5);
+        model.eprouvette_Click();
+        model.validprel_Click();
+        model.setWindowCaption("Dosarium - ancien.C05");
+    }
+
+    void load(const QString& path)
+    {
+        controller.setConfigPath(path);
+        controller.loadConfiguration();
+    }
+
+    void expectOnlyMessage(const QString& text, const QString& title)
+    {
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_EQ(messages.shown[0].text, text);
+        EXPECT_EQ(messages.shown[0].title, title);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    }
+
+    void expectReset()
+    {
+        EXPECT_EQ(model.state().protocolStep, ProtocolStep::NoPreparation);
+        EXPECT_EQ(model.windowCaption(), texts::workbenchCaption);
+        EXPECT_FALSE(model.widget(bench::choisi).visible);
+        EXPECT_TRUE(model.widget(bench::bottle(0)).visible);
+    }
+};
+
+} // namespace
+
+struct OddFileCase {
+    const char* name;
+    QList<QByteArray> records;
+    ProtocolStep step;       // where the replay leaves the bench
+    const char* shownWidget; // one widget the student sees there
+};
+
+class ConfigurationOddFiles : public ConfigurationControllerTest,
+                              public ::testing::WithParamInterface<OddFileCase> {};
+
+TEST_P(ConfigurationOddFiles, ReplayOnlyWhatTheBenchOffers)
+{
+    const QString path = dir.filePath("essai.C05");
+    ASSERT_TRUE(writeRecords(path, GetParam().records));
+    load(path);
+    EXPECT_EQ(model.state().protocolStep, GetParam().step);
+    EXPECT_TRUE(model.widget(GetParam().shownWidget).visible) << GetParam().shownWidget;
+    EXPECT_EQ(model.windowCaption(), "Dosarium - " + path);
+    const qint16 tool = qint16(model.state().samplingTool);
+    EXPECT_TRUE(tool >= 0 && tool <= 4) << tool;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ConfigurationOddFiles,
+    testing::Values(
+        // Out of its range a selector keeps its position and the replay goes on.
+        OddFileCase{"SamplePositionOutOfRange",
+                    {"DOSARIUM", " 5", " 200", " 10", " 3", " 3", " 9", " 0", " 0"},
+                    ProtocolStep::Prepared,
+                    "resultat"},
+        OddFileCase{"FlaskPositionOutOfRange",
+                    {"DOSARIUM", " 5", " 200", " 10", " 3", " 7", " 3", " 0", " 0"},
+                    ProtocolStep::Prepared,
+                    "resultat"},
+        // A mass the slider refuses leaves the balance at 0: no sample, so no flask either.
+        OddFileCase{"MassPositionOutOfRange",
+                    {"DOSARIUM", " 3", " 200", " 0", " 0", " 3", " 0", " 40000", " 400"},
+                    ProtocolStep::Sampling,
+                    "masse"},
+        // A tool that does not exist, or that the bench does not offer the reagent, is not
+        // clicked: the bench waits with the chosen bottle.
+        OddFileCase{"ToolOutOfRange",
+                    {"DOSARIUM", " 1", " 200", " 10", " 7", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "Label3(1)"},
+        OddFileCase{"NegativeTool",
+                    {"DOSARIUM", " 7", " 200", " 10", "-1", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "pipjaug"},
+        OddFileCase{"SolutionOnTheBalance",
+                    {"DOSARIUM", " 7", " 200", " 0", " 0", " 3", " 0", " 1000", " 10"},
+                    ProtocolStep::Sampling,
+                    "pipjaug"},
+        OddFileCase{"SolidInAPipette",
+                    {"DOSARIUM", " 3", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+                    ProtocolStep::Sampling,
+                    "balance"}),
+    [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ConfigurationControllerTest, ARejectedFileLeavesTheBenchReset)
+{
+    const QList<QList<QByteArray>> files = {
+        {"dosarium", " 5", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"", " 5", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"DOSARIUM", " 9", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {"DOSARIUM", "-1", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
+        {}};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QString path = dir.filePath(QStringLiteral("rejete%1.C05").arg(i));
+        ASSERT_TRUE(writeRecords(path, files[i]));
+        startPreparation();
+        messages.shown.clear();
+        load(path);
+        expectOnlyMessage(texts::notConfiguration, texts::notConfigurationTitle);
+        expectReset();
+        EXPECT_EQ(model.state().reagentIndex, 5);
+    }
+}
+
+TEST_F(ConfigurationControllerTest, AMissingFileIsUnreadableAndNotCreated)
+{
+    startPreparation();
+    const QString path = dir.filePath("absent.C05");
+    load(path);
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(ConfigurationControllerTest, AFailureKeepsTheReagentReadBeforeIt)
+{
+    startPreparation();
+    model.mutableState().sampledMass = 3.5f;
+    const QString path = dir.filePath("coupe.C05");
+    ASSERT_TRUE(
+        writeRecords(path, {"DOSARIUM", " 6", " 200", " 10", " 99999", " 3", " 3", " 0", " 7"}));
+    load(path);
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
+    EXPECT_EQ(model.state().reagentIndex, 6);
+    EXPECT_EQ(model.state().sampledMass, 3.5f);
+}
+
+TEST_F(ConfigurationControllerTest, ATruncatedFileIsUnreadable)
+{
+    const QString path = dir.filePath("tronque.C05");
+    ASSERT_TRUE(writeRecords(path, {"DOSARIUM", " 1", " 200", " 10", " 3", " 3", " 3", " 0"}));
+    load(path);
+    expectOnlyMessage(texts::readFailure, texts::readFailureTitle);
+    expectReset();
+    EXPECT_EQ(model.state().reagentIndex, 1);
+}
+
+TEST_F(ConfigurationControllerTest, AFullDiskFailsTheSaveAndKeepsTheCaption)
+{
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "/dev/full is not available";
+    startPreparation();
+    controller.setConfigPath("/dev/full");
+    EXPECT_FALSE(controller.saveConfiguration());
+    expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
+    EXPECT_EQ(model.windowCaption(), "Dosarium - ancien.C05");
+    EXPECT_EQ(controller.configPath(), "/dev/full");
+}
+
+TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
+{
+    startPreparation();
+    const QString path = dir.filePath("ancien.C05");
+    ASSERT_TRUE(writeRecords(path, {"DOSARIUM", " 4"}));
+    const QByteArray old = readBytes(path);
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                          QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readable | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readable));
+    controller.setConfigPath(path);
+    const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
+        return !controller.saveConfiguration() && messages.shown.size() == 1 &&
+               messages.shown[0].text == texts::writeFailure &&
+               model.windowCaption() == "Dosarium - ancien.C05";
+    });
+    QFile::setPermissions(dir.path(), readable | QFileDevice::WriteOwner);
+    if (!failed)
+        GTEST_SKIP() << "no ordinary user to run the check as";
+    EXPECT_TRUE(*failed);
+    EXPECT_EQ(readBytes(path), old);
+}
+
+TEST_F(ConfigurationControllerTest, AnEmptyPathIsNotSaved)
+{
+    startPreparation();
+    EXPECT_FALSE(controller.saveConfiguration());
+    expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
+}
