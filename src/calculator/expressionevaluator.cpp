@@ -59,8 +59,11 @@ bool replaceAt(std::string& text, std::size_t position, std::string_view from, s
 
 bool isFunctionAt(const std::string& text, std::size_t position)
 {
+    if (position + 3 > text.size())
+        return false;
+    const char* p = text.data() + position;
     for (const std::string_view name : functionNames) {
-        if (startsAt(text, position, name))
+        if (p[0] == name[0] && p[1] == name[1] && p[2] == name[2])
             return true;
     }
     return false;
