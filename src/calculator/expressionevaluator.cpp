@@ -59,8 +59,11 @@ bool replaceAt(std::string& text, std::size_t position, std::string_view from, s
 
 bool isFunctionAt(const std::string& text, std::size_t position)
 {
+    if (position + 3 > text.size())
+        return false;
+    const char* p = text.data() + position;
     for (const std::string_view name : functionNames) {
-        if (startsAt(text, position, name))
+        if (p[0] == name[0] && p[1] == name[1] && p[2] == name[2])
             return true;
     }
     return false;
@@ -215,37 +218,62 @@ void ExpressionEvaluator::spaceTokens(std::string& text)
     text.insert(text.begin(), ' ');
     text.push_back(' ');
     requireLength(text);
-    // Every character grows to at most three, so three times the length covers the whole text.
-    const std::size_t walk = 3 * text.size();
-    for (std::size_t i = 0; i < walk && i < text.size(); ++i) {
-        if (startsAt(text, i, "SQR"))
-            text.insert(i + 3, 1, ' ');
-        replaceAt(text, i, "LN", "LON");
-        if (startsAt(text, i, "LON"))
-            text.insert(i + 3, 1, ' ');
-        if (startsAt(text, i, "SIN") || startsAt(text, i, "COS"))
-            text.insert(i + 3, 1, ' ');
-        if (startsAt(text, i, "LOG") || startsAt(text, i, "TAN"))
-            text.insert(i + 3, 1, ' ');
-        if (startsAt(text, i, "ISI") || startsAt(text, i, "EXP"))
-            text.insert(i + 3, 1, ' ');
-        if (startsAt(text, i, "ITA") || startsAt(text, i, "ICO"))
-            text.insert(i + 3, 1, ' ');
-        if (startsAt(text, i, "INV") && i + 6 <= text.size() && isUpperLetter(text[i + 3]) &&
-            isUpperLetter(text[i + 4]) && isUpperLetter(text[i + 5])) {
-            const std::string shortName = {'I', text[i + 3], text[i + 4], ' '};
-            text.replace(i, 6, shortName);
+    // The walk rewrites only at and after its position and never grows a character to more than
+    // three, so it ends before three times the length. The text ahead is kept reversed, so that
+    // the rewrites just ahead of the walk cost nothing whatever the length.
+    std::string ahead(text.rbegin(), text.rend());
+    std::string done;
+    done.reserve(3 * text.size());
+    const auto at = [&ahead](std::size_t k) {
+        return k < ahead.size() ? ahead[ahead.size() - 1 - k] : '\0';
+    };
+    const auto startsWith = [&at](std::string_view piece) {
+        for (std::size_t k = 0; k < piece.size(); ++k) {
+            if (at(k) != piece[k])
+                return false;
         }
-        const char c = text[i];
-        const char before = i > 0 ? text[i - 1] : '\0';
+        return true;
+    };
+    const auto insertSpaceAfterName = [&ahead]() { ahead.insert(ahead.size() - 3, 1, ' '); };
+    while (!ahead.empty()) {
+        if (startsWith("SQR"))
+            insertSpaceAfterName();
+        if (startsWith("LN"))
+            ahead.insert(ahead.size() - 1, 1, 'O');
+        if (startsWith("LON"))
+            insertSpaceAfterName();
+        if (startsWith("SIN") || startsWith("COS"))
+            insertSpaceAfterName();
+        if (startsWith("LOG") || startsWith("TAN"))
+            insertSpaceAfterName();
+        if (startsWith("ISI") || startsWith("EXP"))
+            insertSpaceAfterName();
+        if (startsWith("ITA") || startsWith("ICO"))
+            insertSpaceAfterName();
+        if (startsWith("INV") && isUpperLetter(at(3)) && isUpperLetter(at(4)) &&
+            isUpperLetter(at(5))) {
+            const char first = at(3);
+            const char second = at(4);
+            ahead.resize(ahead.size() - 6);
+            ahead.push_back(' ');
+            ahead.push_back(second);
+            ahead.push_back(first);
+            ahead.push_back('I');
+        }
+        const char c = ahead.back();
+        ahead.pop_back();
+        const char before = done.empty() ? '\0' : done.back();
         const bool exponentSign = before == 'E' || before == 'D';
         if (c == '^' || c == '*' || c == '/' || (c == '+' && !exponentSign) ||
             (c == '-' && !exponentSign && before != '(' && before != ' ')) {
-            text.insert(i + 1, 1, ' ');
-            text.insert(i, 1, ' ');
-            ++i;
+            done.push_back(' ');
+            done.push_back(c);
+            done.push_back(' ');
+        } else {
+            done.push_back(c);
         }
     }
+    text = std::move(done);
     requireLength(text);
 }
 

@@ -168,7 +168,7 @@ struct ErrorCase {
 
 void PrintTo(const ErrorCase& c, std::ostream* os)
 {
-    *os << c.message;
+    *os << "code " << c.code;
 }
 
 class ErrorMessage : public Keys, public testing::WithParamInterface<ErrorCase> {};
