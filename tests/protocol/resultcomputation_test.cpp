@@ -113,21 +113,6 @@ TEST_P(WorkedResults, ShowTheHandCalculatedFigures)
 INSTANTIATE_TEST_SUITE_P(Protocols, WorkedResults, ::testing::ValuesIn(workedResults),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ResultPrecision, ConcentrationIsSinglePrecisionExceptFromVolumesOfPureLiquidsAndPermanganate)
-{
-    EXPECT_TRUE(computeResult(stateOf({3, balance, 342, 2}))->singlePrecision);
-    EXPECT_TRUE(computeResult(stateOf({0, balance, 342, 2}))->singlePrecision);
-    EXPECT_TRUE(computeResult(stateOf({5, pipette, 3, 2}))->singlePrecision);
-    EXPECT_TRUE(computeResult(stateOf({8, graduated, 3, 2}))->singlePrecision);
-    EXPECT_FALSE(computeResult(stateOf({6, graduated, 3, 2}))->singlePrecision);
-    EXPECT_FALSE(computeResult(stateOf({2, graduated, 3, 2}))->singlePrecision);
-
-    // A weighed concentration is the float nearest to the value computed from the float mass.
-    const std::optional<PreparationResult> r = computeResult(stateOf({4, balance, 14643, 2}));
-    EXPECT_EQ(r->concentration, double(float(1000.0 * double(146.43f) / (180.0 * 100.0))));
-    EXPECT_NE(r->concentration, 1000.0 * 146.43 / (180.0 * 100.0));
-}
-
 struct RefusalCase {
     const char* name;
     Protocol protocol;
