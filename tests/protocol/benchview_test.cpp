@@ -133,3 +133,14 @@ TEST_F(BenchViewTest, TheMassSliderIsReadAndSetThroughAccessibility)
     EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelmasse)->text(), QStringLiteral("12,34 g"));
     EXPECT_TRUE(placard.findChild<QWidget*>(bench::sucre)->isVisible());
 }
+
+TEST_F(BenchViewTest, ABottlePressedWithoutAHoverIsTheOneChosen)
+{
+    auto* bottle = placard.findChild<QAbstractButton*>(bench::bottle(8));
+    ASSERT_NE(bottle, nullptr);
+    ASSERT_EQ(model.state().reagentIndex, 0);
+    bottle->click();
+    EXPECT_EQ(model.state().reagentIndex, 8);
+    EXPECT_EQ(model.label1(), Catalogue::reagent(8)->name);
+    EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseGlassware);
+}
