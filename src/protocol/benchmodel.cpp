@@ -119,6 +119,7 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     }
     add(masse, WidgetKind::Button, {320, 200}, {65, 23});
     w(masse).caption = texts::validate;
+    w(masse).accessibleName = texts::validateMass;
 
     add(fiole, WidgetKind::Picture, fioleHome, {57, 129});
     w(fiole).picture = pictures::volumetricFlask;
@@ -132,14 +133,17 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     add(pipgrad, WidgetKind::Picture, {pipgradHomeLeft, 16}, {25, 185});
     w(pipgrad).picture = pictures::graduatedPipette;
     w(pipgrad).toolTip = texts::pipgradTip;
-    for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad})
+    for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad}) {
         w(name).accessibleName = w(name).toolTip;
+        w(name).pointingHand = true;
+    }
 
     add(Labelprel, WidgetKind::Label, {260, 88}, {64, 17});
     add(UpDown2, WidgetKind::SpinSelector, {262, 107}, {17, 30});
     w(UpDown2).accessibleName = texts::sampleSelectorAccessible;
     add(validprel, WidgetKind::Button, {270, 150}, {65, 23});
     w(validprel).caption = texts::validate;
+    w(validprel).accessibleName = texts::validateSample;
 
     add(fiolefinale, WidgetKind::Picture, {392, 32}, {57, 129});
     add(labelvol, WidgetKind::Label, {392, 168}, {64, 17});
@@ -152,6 +156,7 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     }
     add(validvol, WidgetKind::Button, {416, 196}, {65, 23});
     w(validvol).caption = texts::validate;
+    w(validvol).accessibleName = texts::validateFlask;
     add(pissette, WidgetKind::Picture, {464, 112}, {56, 96});
     w(pissette).picture = pictures::washBottle;
 

@@ -69,6 +69,11 @@ QWidget* BenchView::create(const QString& name)
                 model.liquide_Click(i);
             });
         }
+        const bool clickable = name.startsWith(QStringLiteral("liquide(")) ||
+                               name == bench::fiole || name == bench::eprouvette ||
+                               name == bench::pipjaug || name == bench::pipgrad;
+        if (!clickable)
+            picture->setFocusPolicy(Qt::NoFocus);
         if (name == bench::fiole)
             connect(picture, &BenchPicture::clicked, this, [&model] { model.fiole_Click(); });
         else if (name == bench::eprouvette)

@@ -62,6 +62,9 @@ inline const QString bottleAccessible = QStringLiteral("Flacon : %1");
 inline const QString massSliderAccessible = QStringLiteral("Masse prélevée");
 inline const QString sampleSelectorAccessible = QStringLiteral("Volume prélevé");
 inline const QString flaskSelectorAccessible = QStringLiteral("Volume de la fiole jaugée");
+inline const QString validateMass = QStringLiteral("Valider la masse pesée");
+inline const QString validateSample = QStringLiteral("Valider le volume prélevé");
+inline const QString validateFlask = QStringLiteral("Valider la fiole jaugée");
 inline const QString resultAccessible = QStringLiteral("Résultat de la préparation");
 
 } // namespace dosarium::texts

@@ -815,3 +815,79 @@ TEST_F(BenchModelTest, NumbersFollowTheLocale)
     EXPECT_EQ(resultLine(english, 2), QStringLiteral("C = 8.58 mol · L-1"));
     EXPECT_EQ(resultLine(english, 4), texts::resultUncertainty + QStringLiteral("2.2 %"));
 }
+
+namespace {
+
+struct Saved {
+    int reagent;
+    SamplingTool tool;
+    int upDown1;
+    int upDown2;
+    int hScroll1;
+};
+
+// The handlers in the order a saved preparation is replayed, with the selectors set from code.
+void replay(BenchModel& model, const Saved& saved, float savedMass)
+{
+    model.Command3_Click();
+    model.mutableState().reagentIndex = qint16(saved.reagent);
+    model.mutableState().sampledMass = savedMass;
+    model.liquide_MouseMove(saved.reagent);
+    model.liquide_Click(saved.reagent);
+    model.mutableState().samplingTool = saved.tool;
+    if (saved.reagent < 3)
+        model.Label3_Click(saved.tool != SamplingTool::Balance ? 1 : 0);
+    if (saved.tool != SamplingTool::Balance) {
+        Student(model).pick(saved.tool);
+        model.setUpDown2Position(saved.upDown2);
+        model.validprel_Click();
+    } else {
+        model.setHScroll1Position(saved.hScroll1);
+        model.masse_Click();
+    }
+    model.setUpDown1Position(saved.upDown1);
+    model.validvol_Click();
+}
+
+} // namespace
+
+TEST_F(BenchModelTest, AReplayFromCodeEndsWhereTheStudentsClicksEnd)
+{
+    const Saved preparations[] = {
+        {2, SamplingTool::VolumetricPipette, 3, 3, 0}, // positions already at their start values
+        {0, SamplingTool::Balance, 0, 0, 1972},
+        {6, SamplingTool::GraduatedPipette, 3, 31, 0},
+        {4, SamplingTool::Balance, 6, 0, 1},
+    };
+    for (const Saved& saved : preparations) {
+        ScriptedMessageService studentMessages;
+        BenchModel byHand(studentMessages, QLocale(QLocale::French, QLocale::France));
+        Student student(byHand);
+        // Both benches held the same earlier preparation, whose values a new one keeps.
+        for (BenchModel* bench : {&byHand, &model}) {
+            Student(*bench).measure(7, SamplingTool::GraduatedCylinder, 70);
+            Student(*bench).makeUp(6);
+        }
+        byHand.Command3_Click();
+        studentMessages.shown.clear();
+        messages.shown.clear();
+        if (saved.tool == SamplingTool::Balance)
+            student.weigh(saved.reagent, saved.hScroll1);
+        else
+            student.measure(saved.reagent, saved.tool, saved.upDown2);
+        student.makeUp(saved.upDown1);
+
+        replay(model, saved, byHand.state().sampledMass);
+
+        EXPECT_EQ(model.state(), byHand.state()) << saved.reagent;
+        EXPECT_EQ(model.visibleWidgets(), byHand.visibleWidgets()) << saved.reagent;
+        EXPECT_EQ(model.resultDocument().toPlainText(), byHand.resultDocument().toPlainText());
+        EXPECT_EQ(messages.shown.size(), studentMessages.shown.size()) << saved.reagent;
+        for (const QString& name : model.widgetNames()) {
+            EXPECT_EQ(model.widget(name).caption, byHand.widget(name).caption)
+                << name.toStdString();
+            EXPECT_EQ(model.widget(name).position, byHand.widget(name).position)
+                << name.toStdString();
+        }
+    }
+}

@@ -2,6 +2,7 @@
 #include "protocol/benchnames.h"
 #include "protocol/benchview.h"
 #include "protocol/pictures.h"
+#include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
 #include <QAbstractButton>
@@ -47,9 +48,14 @@ TEST_F(BenchViewTest, CreatesEveryNamedWidgetWhereTheModelPutsIt)
 
 TEST_F(BenchViewTest, AClickOnABottleReachesTheHandler)
 {
+    QTest::mouseMove(&placard, QPoint(5, 40));
+    EXPECT_EQ(model.info(), texts::hintNoPreparation);
     auto* bottle = placard.findChild<QAbstractButton*>(bench::bottle(6));
     ASSERT_NE(bottle, nullptr);
     QTest::mouseMove(bottle, QPoint(20, 20));
+    // The hover over the bottle is the bottle's own, not the cupboard's.
+    EXPECT_EQ(model.info(), texts::bottleHint);
+    EXPECT_EQ(model.state().reagentIndex, 6);
     QTest::mouseClick(bottle, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(model.state().reagentIndex, 6);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Sampling);
@@ -69,4 +75,72 @@ TEST(BenchPictures, EveryPictureOfTheBenchIsInTheResources)
     }
     for (const QString& path : paths)
         EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
+}
+
+TEST_F(BenchViewTest, SelectorsAndChoicesDriveTheModel)
+{
+    model.liquide_MouseMove(0);
+    model.liquide_Click(0);
+    auto* volumeChoice = placard.findChild<QLabel*>(bench::measureChoice(1));
+    ASSERT_NE(volumeChoice, nullptr);
+    QTest::mouseClick(volumeChoice, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseGlassware);
+
+    auto* cylinder = placard.findChild<QAbstractButton*>(bench::eprouvette);
+    QTest::mouseClick(cylinder, Qt::LeftButton, {}, QPoint(10, 50));
+    EXPECT_EQ(model.state().samplingTool, SamplingTool::GraduatedCylinder);
+
+    // The upper arrow adds one step, the lower one takes it back.
+    QWidget* selector = placard.findChild<QWidget*>(bench::UpDown2);
+    QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 4));
+    EXPECT_EQ(model.state().sampledVolume, 51.0f);
+    QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 26));
+    QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 26));
+    EXPECT_EQ(model.state().sampledVolume, 49.0f);
+    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelprel)->text(), QStringLiteral("49 mL"));
+
+    QTest::mouseClick(placard.findChild<QAbstractButton*>(bench::validprel), Qt::LeftButton);
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
+
+    // Assistive technologies read and set the flask selector's position.
+    QAccessibleInterface* flask =
+        QAccessible::queryAccessibleInterface(placard.findChild<QWidget*>(bench::UpDown1));
+    ASSERT_NE(flask, nullptr);
+    ASSERT_NE(flask->valueInterface(), nullptr);
+    EXPECT_EQ(flask->role(), QAccessible::SpinBox);
+    EXPECT_EQ(flask->text(QAccessible::Name), texts::flaskSelectorAccessible);
+    EXPECT_EQ(flask->valueInterface()->currentValue().toInt(), 3);
+    EXPECT_EQ(flask->valueInterface()->maximumValue().toInt(), 6);
+    flask->valueInterface()->setCurrentValue(5);
+    EXPECT_EQ(model.state().flaskVolume, 500.0f);
+
+    QTest::mouseClick(placard.findChild<QAbstractButton*>(bench::validvol), Qt::LeftButton);
+    EXPECT_TRUE(placard.findChild<QWidget*>(bench::resultat)->isVisible());
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
+}
+
+TEST_F(BenchViewTest, TheMassSliderIsReadAndSetThroughAccessibility)
+{
+    model.liquide_MouseMove(4);
+    model.liquide_Click(4);
+    QAccessibleInterface* slider =
+        QAccessible::queryAccessibleInterface(placard.findChild<QWidget*>(bench::HScroll1));
+    ASSERT_NE(slider, nullptr);
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->maximumValue().toInt(), 20000);
+    slider->valueInterface()->setCurrentValue(1234);
+    EXPECT_EQ(model.state().sampledMass, 12.34f);
+    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelmasse)->text(), QStringLiteral("12,34 g"));
+    EXPECT_TRUE(placard.findChild<QWidget*>(bench::sucre)->isVisible());
+}
+
+TEST_F(BenchViewTest, ABottlePressedWithoutAHoverIsTheOneChosen)
+{
+    auto* bottle = placard.findChild<QAbstractButton*>(bench::bottle(8));
+    ASSERT_NE(bottle, nullptr);
+    ASSERT_EQ(model.state().reagentIndex, 0);
+    bottle->click();
+    EXPECT_EQ(model.state().reagentIndex, 8);
+    EXPECT_EQ(model.label1(), Catalogue::reagent(8)->name);
+    EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseGlassware);
 }
