@@ -1,6 +1,8 @@
 #include "workbench/workbenchwindow.h"
 
 #include "calculator/machine.h"
+#include "configurations/openconfigurationwindow.h"
+#include "configurations/saveconfigurationwindow.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchview.h"
@@ -39,7 +41,8 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
       m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this)),
       m_bench(new BenchModel(messages, QLocale(), this)),
       m_benchView(new BenchView(m_placard, *m_bench, this)),
-      m_help(new HelpController(applicationDirectory, messages, this))
+      m_help(new HelpController(applicationDirectory, messages, this)),
+      m_configurationBench(*m_bench), m_configurations(m_configurationBench, messages)
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(WorkbenchTexts::title);
@@ -92,6 +95,10 @@ void WorkbenchWindow::createCommandBar()
     connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
     connect(commandButton("Command8"), &QPushButton::clicked, this,
             [this] { showCalculator(this, m_calculator); });
+    connect(commandButton("Command2"), &QPushButton::clicked, this,
+            [this] { OpenConfigurationWindow(m_configurations, m_messages, this).exec(); });
+    connect(commandButton("Command11"), &QPushButton::clicked, this,
+            [this] { SaveConfigurationWindow(m_configurations, m_messages, this).exec(); });
     connect(commandButton("Command7"), &QPushButton::clicked, m_help, &HelpController::showHelp);
     connect(commandButton("Command9"), &QPushButton::clicked, m_help, &HelpController::showCourse);
 }
@@ -129,7 +136,8 @@ void WorkbenchWindow::createExerciseArea()
     m_fich = new QLineEdit(this);
     m_fich->setObjectName(QStringLiteral("fich"));
     m_fich->setGeometry(fichGeometry);
-    // The exercise tab overlaps the start of the box: it stays in front and the text starts after it.
+    // The exercise tab overlaps the start of the box: it stays in front and the text starts after
+    // it.
     m_exerciseButton->raise();
     m_fich->setTextMargins(m_exerciseButton->geometry().right() - fichGeometry.left() + 2, 0, 0, 0);
     connect(m_fich, &QLineEdit::textChanged, this,

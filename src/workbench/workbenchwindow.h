@@ -2,6 +2,8 @@
 #pragma once
 
 #include "calculator/calculatorsession.h"
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
 
 #include <QHash>
 #include <QWidget>
@@ -44,6 +46,7 @@ class WorkbenchWindow : public QWidget {
     QPushButton* commandButton(const char* objectName) const;
     BenchModel& bench() const { return *m_bench; }
     HelpController& help() const { return *m_help; }
+    ConfigurationController& configurations() { return m_configurations; }
     BenchView& benchView() const { return *m_benchView; }
     PlacardWidget* placard() const { return m_placard; }
     EtiquetteWidget* etiquette() const { return m_etiquette; }
@@ -76,6 +79,9 @@ class WorkbenchWindow : public QWidget {
     BenchModel* m_bench;
     BenchView* m_benchView;
     HelpController* m_help;
+    BenchModelAdapter m_configurationBench;
+    // One for the run: it remembers the path of the last file saved or opened.
+    ConfigurationController m_configurations;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;
