@@ -1,0 +1,12 @@
+// The program as users start it, ending after the workbench's first paint.
+#include "firstpaint.h"
+#include "workbench/program.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    dosarium::Program program(application);
+    QuitAfterFirstPaint quit(&program.workbench());
+    program.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,32 @@
+#include "workbench/program.h"
+
+#include "help/helpcontroller.h"
+#include "workbench/applicationdirectory.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+
+namespace dosarium {
+
+Program::QtTranslation::QtTranslation()
+{
+    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+Program::Program(QApplication& application) : m_workbench(m_messages, applicationDirectory())
+{
+    QApplication::setApplicationName(QStringLiteral("Dosarium"));
+    QObject::connect(&m_workbench, &WorkbenchWindow::unloaded, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    m_workbench.help().installF1Handler(application);
+}
+
+void Program::start()
+{
+    m_workbench.load();
+    m_workbench.show();
+}
+
+} // namespace dosarium

@@ -1,0 +1,35 @@
+// The running program: French translations, the message service and the workbench window.
+#pragma once
+
+#include "ui/qtmessageservice.h"
+#include "workbench/workbenchwindow.h"
+
+#include <QTranslator>
+
+class QApplication;
+
+namespace dosarium {
+
+class Program {
+  public:
+    // Loads the translations and builds the workbench; start() shows it.
+    explicit Program(QApplication& application);
+
+    WorkbenchWindow& workbench() { return m_workbench; }
+
+    // Runs the workbench's start-up and shows it.
+    void start();
+
+  private:
+    // The standard buttons and dialogs speak French; installed before any window exists.
+    struct QtTranslation {
+        QtTranslation();
+        QTranslator translator;
+    };
+
+    QtTranslation m_qtTranslation;
+    QtMessageService m_messages;
+    WorkbenchWindow m_workbench;
+};
+
+} // namespace dosarium
