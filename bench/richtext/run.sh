@@ -19,22 +19,31 @@ if ! command -v unrtf >/dev/null; then
     python3 -c 'import json,sys; [print(b["name"], round(b["real_time"],1), "ms") for b in json.load(open(sys.argv[1]))["benchmarks"]]' "$files/reader.json"
     exit 0
 fi
-# Best of five runs of unrtf, in milliseconds.
-for size in 1 10; do
-    best=
-    for _ in 1 2 3 4 5; do
-        start=$(date +%s%N)
-        unrtf --text "$files/statement-${size}MB.rtf" >/dev/null 2>&1
-        ms=$(( ($(date +%s%N) - start) / 1000000 ))
-        if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
-    done
-    echo "$size $best" >>"$files/unrtf.txt"
-done
-python3 - "$files/reader.json" "$files/unrtf.txt" <<'PY'
-import json, sys
-reader = {int(b["name"].split("/")[1]): b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
-unrtf = dict(tuple(int(x) for x in line.split()) for line in open(sys.argv[2]))
-print(f"{'file':>6} {'reader (ms)':>12} {'unrtf --text (ms)':>18} {'unrtf / reader':>15}")
+python3 - "$files" <<'PY'
+import json, os, resource, subprocess, sys, time
+files = sys.argv[1]
+reader = {int(b["name"].split("/")[1]): b for b in json.load(open(f"{files}/reader.json"))["benchmarks"]}
+
+def unrtf(path):
+    """Best of five runs: wall time and CPU time (user + system) in milliseconds."""
+    best = None
+    for _ in range(5):
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
+        start = time.perf_counter()
+        subprocess.run(["unrtf", "--text", path], stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=True)
+        wall = (time.perf_counter() - start) * 1000
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpu = (after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime) * 1000
+        if best is None or wall < best[0]:
+            best = (wall, cpu)
+    return best
+
+print(f"{'file':>6} {'reader wall':>12} {'reader CPU':>11} {'unrtf wall':>11} {'unrtf CPU':>10}"
+      f" {'wall ratio':>11} {'CPU ratio':>10}   (ms; ratio = unrtf / reader)")
 for size in (1, 10):
-    print(f"{size:>4}MB {reader[size]:>12.1f} {unrtf[size]:>18d} {unrtf[size] / reader[size]:>15.2f}")
+    r = reader[size]
+    wall, cpu = unrtf(os.path.join(files, f"statement-{size}MB.rtf"))
+    print(f"{size:>4}MB {r['real_time']:>12.1f} {r['cpu_time']:>11.1f} {wall:>11.1f} {cpu:>10.1f}"
+          f" {wall / r['real_time']:>11.2f} {cpu / r['cpu_time']:>10.2f}")
 PY

@@ -1374,11 +1374,16 @@ bool RtfReader::read(const QByteArray& rtf, QTextDocument* doc, QString* error)
         return false;
     }
     doc->clear();
+    // A document read from a file starts with no undo history; recording every insertion of the
+    // parse would only cost time and memory.
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     Parser parser(QByteArrayView(rtf).sliced(rtf.indexOf('{')), cursor, true);
     parser.run();
     cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
     return true;
 }
 
