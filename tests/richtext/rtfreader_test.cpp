@@ -359,6 +359,19 @@ TEST(RtfReader, PictureAboveThePixelLimitIsNotDecoded)
     EXPECT_EQ(blockText(doc), "xy");
 }
 
+TEST(RtfReader, ReadingLeavesNoUndoHistory)
+{
+    QTextDocument doc;
+    doc.setPlainText("avant");
+    QTextCursor(&doc).insertText("modifie");
+    ASSERT_TRUE(doc.isUndoAvailable());
+    ASSERT_TRUE(RtfReader::read(wrap("lu\\par"), &doc));
+    EXPECT_FALSE(doc.isUndoAvailable());
+    EXPECT_TRUE(doc.isUndoRedoEnabled());
+    QTextCursor(&doc).insertText("x");
+    EXPECT_TRUE(doc.isUndoAvailable());
+}
+
 TEST(RtfReader, InsertsAtTheCursor)
 {
     QTextDocument doc;
