@@ -1,0 +1,136 @@
+#include "configurations/openconfigurationwindow.h"
+
+#include "configurations/configurationcontroller.h"
+#include "configurations/configurationtexts.h"
+#include "configurations/locationlists.h"
+#include "configurations/saveconfigurationwindow.h"
+#include "ui/messageservice.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+namespace dosarium {
+
+namespace texts = configurationtexts;
+
+namespace {
+
+QPixmap hourglass(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/configurations/hourglass.svg"));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+} // namespace
+
+OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& controller,
+                                                 MessageService& messages, QWidget* workbench)
+    : OpenConfigurationWindow(controller, messages, workbench, LocationListsModel::mountedDrives(),
+                              QDir::currentPath())
+{}
+
+OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& controller,
+                                                 MessageService& messages, QWidget* workbench,
+                                                 QList<Drive> drives, const QString& directory)
+    : QDialog(workbench), m_controller(controller), m_messages(messages), m_workbench(workbench),
+      m_lists(new LocationLists(this, texts::filePattern, std::move(drives), directory)),
+      m_path(new QLineEdit(this)), m_open(new QPushButton(texts::openButton, this)),
+      m_cancel(new QPushButton(texts::cancelButton, this)), m_notice(new QFrame(this))
+{
+    setObjectName(QStringLiteral("ouvrir"));
+    setWindowTitle(texts::openWindowCaption);
+    setModal(true);
+    m_path->setObjectName(QStringLiteral("ficharge"));
+    m_open->setObjectName(QStringLiteral("Command1"));
+    m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_notice->setObjectName(QStringLiteral("Frame1"));
+    m_open->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(texts::filesLabel, this), 0, 0);
+    layout->addWidget(m_lists->fileList(), 1, 0, 3, 1);
+    layout->addWidget(new QLabel(texts::openDirectoryLabel, this), 0, 1);
+    layout->addWidget(m_lists->directoryList(), 1, 1);
+    layout->addWidget(new QLabel(texts::driveLabel, this), 2, 1);
+    layout->addWidget(m_lists->driveList(), 3, 1);
+    layout->addWidget(m_path, 4, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_open);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons, 5, 0, 1, 2);
+    layout->setRowStretch(1, 1);
+    m_lists->fileList()->setMinimumSize(200, 180);
+    m_lists->directoryList()->setMinimumSize(200, 130);
+    setFixedSize(460, 330);
+
+    // The waiting notice covers the lists while a file loads.
+    m_notice->setFrameShape(QFrame::Box);
+    m_notice->setAutoFillBackground(true);
+    auto* noticeLayout = new QHBoxLayout(m_notice);
+    auto* picture = new QLabel(m_notice);
+    picture->setPixmap(hourglass(QSize(32, 32)));
+    noticeLayout->addWidget(picture);
+    noticeLayout->addWidget(new QLabel(texts::loadingNotice, m_notice));
+    m_notice->setGeometry(90, 120, 280, 60);
+    m_notice->hide();
+    move(configurationWindowPosition(workbench));
+
+    connect(m_open, &QPushButton::clicked, this, &OpenConfigurationWindow::openCommand);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_lists, &LocationLists::fileClicked, this, &OpenConfigurationWindow::fileClicked);
+    connect(m_lists, &LocationLists::fileDoubleClicked, this,
+            &OpenConfigurationWindow::openCommand);
+}
+
+void OpenConfigurationWindow::fileClicked(const QString& name)
+{
+    QString path = m_lists->directory();
+    QDir::setCurrent(path);
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    m_path->setText(path + name);
+}
+
+void OpenConfigurationWindow::openCommand()
+{
+    if (m_path->text().trimmed().isEmpty())
+        return;
+    const QString path = m_path->text();
+    m_controller.setConfigPath(path);
+    const QFileInfo file(path);
+    if (!file.exists() || file.isDir()) {
+        m_messages.inform(texts::noSuchFile, texts::noSuchFileTitle, MessageIcon::Critical);
+        return;
+    }
+    m_notice->show();
+    m_notice->raise();
+    m_controller.setOpenWindowHooks({
+        [this] { return isVisible(); },
+        [this] { repaint(); },
+        [this] { hide(); },
+        [this] {
+            if (m_workbench)
+                m_workbench->repaint();
+        },
+    });
+    m_controller.loadConfiguration();
+    m_controller.setOpenWindowHooks({});
+    accept();
+}
+
+} // namespace dosarium

@@ -1,0 +1,146 @@
+// The bench without widgets: what each named widget of the cupboard shows, the preparation state,
+// and the handlers that move a preparation from the bottle to the result.
+#pragma once
+
+#include "catalogue/reagent.h"
+#include "protocol/preparationstate.h"
+
+#include <QColor>
+#include <QHash>
+#include <QLocale>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
+#include <QTextDocument>
+
+namespace dosarium {
+
+class MessageService;
+
+enum class WidgetKind { Picture, Label, Button, Slider, SpinSelector, RichText };
+
+struct BenchWidget {
+    WidgetKind kind = WidgetKind::Picture;
+    bool visible = false;
+    bool enabled = true;
+    QPoint position;
+    QSize size;
+    QString caption;
+    QString picture;  // resource path, empty for none
+    QColor textColor; // invalid: the widget's own colour
+    bool pointingHand = false;
+    QString toolTip;
+    QString accessibleName;
+    int value = 0; // slider and spin selectors
+    int minimum = 0;
+    int maximum = 0;
+    int singleStep = 1;
+    int pageStep = 1;
+};
+
+class BenchModel : public QObject {
+    Q_OBJECT
+
+  public:
+    // Numbers on the bench are written with the decimal separator of locale.
+    explicit BenchModel(MessageService& messages, const QLocale& locale = QLocale(),
+                        QObject* parent = nullptr);
+
+    // Every widget name, in the order the view stacks them (later ones on top).
+    QStringList widgetNames() const { return m_order; }
+    const BenchWidget& widget(const QString& name) const;
+    QStringList visibleWidgets() const;
+
+    const PreparationState& state() const { return m_state; }
+    // For the configuration reader, which stores some fields before replaying the handlers.
+    PreparationState& mutableState() { return m_state; }
+
+    QString info() const { return m_info; }
+    void setInfo(const QString& text);
+    QString windowCaption() const { return m_windowCaption; }
+    void setWindowCaption(const QString& caption);
+    bool isUndoEnabled() const { return m_undoEnabled; }
+    bool isSaveEnabled() const { return m_saveEnabled; }
+
+    // The bottle label box.
+    QString label1() const { return m_label1; }
+    QString label2() const { return m_label2; }
+    Hazard visiblePictogram() const { return m_pictogram; }
+    // Clears the drawn label lines and has them drawn again for reagentIndex.
+    void requestLabelRepaint();
+
+    const QTextDocument& resultDocument() const { return m_result; }
+    QTextDocument& resultDocument() { return m_result; }
+
+    // Selector positions. Setting one to a new value runs its change handler, as a user's move
+    // does; a position outside the selector's range is ignored.
+    void setHScroll1Position(int position);
+    void setUpDown1Position(int position);
+    void setUpDown2Position(int position);
+    int hScroll1Position() const;
+    int upDown1Position() const;
+    int upDown2Position() const;
+
+    // Handlers, named after their control and event.
+    void liquide_MouseMove(int index, int button = 0, int shift = 0, float x = 0, float y = 0);
+    void liquide_Click(int index);
+    void Label3_Click(int index);
+    void Label3_MouseMove(int index);
+    void placard_MouseMove();
+    void Command3_Click();
+    void Command4_Click();
+    void fiole_Click();
+    void eprouvette_Click();
+    void pipjaug_Click();
+    void pipgrad_Click();
+    void UpDown2_Change();
+    void HScroll1_Scroll();
+    void HScroll1_Change();
+    void HScroll1_GotFocus();
+    void masse_Click();
+    void validprel_Click();
+    void UpDown1_Change();
+    void UpDown1_MouseMove();
+    void validvol_Click();
+
+  signals:
+    // After every handler (once, however many widgets it touched).
+    void changed();
+    void labelRepaintRequested(int reagentIndex);
+
+  private:
+    class ChangeScope;
+    friend class ChangeScope;
+
+    BenchWidget& w(const QString& name);
+    void add(const QString& name, WidgetKind kind, QPoint position, QSize size);
+    void show(const QString& name, bool visible = true);
+    void hide(const QString& name) { show(name, false); }
+    void setCaption(const QString& name, const QString& caption);
+    void setPosition(const QString& name, int value, bool notify);
+    void setConseil(const QString& text);
+
+    void selectGlassware(SamplingTool tool);
+    void updateBalance();
+    void openFlaskChoice();
+    void reportPreparation();
+
+    MessageService& m_messages;
+    QLocale m_locale;
+    QHash<QString, BenchWidget> m_widgets;
+    QStringList m_order;
+    PreparationState m_state;
+    QString m_info;
+    QString m_windowCaption;
+    bool m_undoEnabled = false;
+    bool m_saveEnabled = false;
+    QString m_label1;
+    QString m_label2;
+    Hazard m_pictogram = Hazard::None;
+    QTextDocument m_result;
+    int m_depth = 0;
+    bool m_labelRepaintPending = false;
+};
+
+} // namespace dosarium

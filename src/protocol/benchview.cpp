@@ -1,0 +1,219 @@
+#include "protocol/benchview.h"
+
+#include "protocol/benchmodel.h"
+#include "protocol/benchnames.h"
+#include "protocol/benchwidgets.h"
+#include "protocol/pictures.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTextEdit>
+
+namespace dosarium {
+namespace {
+
+QCursor pointingHandCursor()
+{
+    static const QCursor cursor = [] {
+        QSvgRenderer renderer(pictures::pointingHand);
+        if (!renderer.isValid())
+            return QCursor(Qt::PointingHandCursor);
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        return QCursor(pixmap, pictures::pointingHandHotX, pictures::pointingHandHotY);
+    }();
+    return cursor;
+}
+
+} // namespace
+
+BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
+    : QObject(parent), m_placard(placard), m_model(model)
+{
+    installBenchAccessibility();
+    placard->setMouseTracking(true);
+    placard->installEventFilter(this);
+    for (const QString& name : m_model.widgetNames()) {
+        QWidget* child = create(name);
+        child->setObjectName(name);
+        m_widgets.insert(name, child);
+    }
+    connect(&m_model, &BenchModel::changed, this, &BenchView::render);
+    render();
+}
+
+QWidget* BenchView::create(const QString& name)
+{
+    const BenchWidget& state = m_model.widget(name);
+    BenchModel& model = m_model;
+    switch (state.kind) {
+    case WidgetKind::Picture: {
+        auto* picture = new BenchPicture(m_placard);
+        for (int i = 0; i < bench::bottleCount; ++i) {
+            if (name != bench::bottle(i))
+                continue;
+            connect(picture, &BenchPicture::hovered, this,
+                    [&model, i] { model.liquide_MouseMove(i); });
+            connect(picture, &BenchPicture::clicked, this, [&model, i] {
+                // A bottle pressed from the keyboard was not hovered first.
+                if (model.state().reagentIndex != i)
+                    model.liquide_MouseMove(i);
+                model.liquide_Click(i);
+            });
+        }
+        if (name == bench::fiole)
+            connect(picture, &BenchPicture::clicked, this, [&model] { model.fiole_Click(); });
+        else if (name == bench::eprouvette)
+            connect(picture, &BenchPicture::clicked, this, [&model] { model.eprouvette_Click(); });
+        else if (name == bench::pipjaug)
+            connect(picture, &BenchPicture::clicked, this, [&model] { model.pipjaug_Click(); });
+        else if (name == bench::pipgrad)
+            connect(picture, &BenchPicture::clicked, this, [&model] { model.pipgrad_Click(); });
+        return picture;
+    }
+    case WidgetKind::Label: {
+        auto* label = new QLabel(m_placard);
+        for (int i = 0; i < 2; ++i) {
+            if (name == bench::measureChoice(i)) {
+                label->setMouseTracking(true);
+                label->installEventFilter(this);
+                m_measureChoices.insert(label, i);
+            }
+        }
+        return label;
+    }
+    case WidgetKind::Button: {
+        auto* button = new QPushButton(m_placard);
+        if (name == bench::masse)
+            connect(button, &QPushButton::clicked, this, [&model] { model.masse_Click(); });
+        else if (name == bench::validprel)
+            connect(button, &QPushButton::clicked, this, [&model] { model.validprel_Click(); });
+        else if (name == bench::validvol)
+            connect(button, &QPushButton::clicked, this, [&model] { model.validvol_Click(); });
+        return button;
+    }
+    case WidgetKind::Slider: {
+        auto* slider = new QScrollBar(Qt::Horizontal, m_placard);
+        slider->installEventFilter(this);
+        connect(slider, &QScrollBar::valueChanged, this, [this, &model](int value) {
+            if (!m_rendering)
+                model.setHScroll1Position(value);
+        });
+        return slider;
+    }
+    case WidgetKind::SpinSelector: {
+        auto* selector = new ArrowSelector(m_placard);
+        const bool flask = name == bench::UpDown1;
+        connect(selector, &ArrowSelector::valueChanged, this, [this, &model, flask](int value) {
+            if (m_rendering)
+                return;
+            if (flask)
+                model.setUpDown1Position(value);
+            else
+                model.setUpDown2Position(value);
+        });
+        if (flask)
+            connect(selector, &ArrowSelector::hovered, this,
+                    [&model] { model.UpDown1_MouseMove(); });
+        return selector;
+    }
+    case WidgetKind::RichText: {
+        auto* text = new QTextEdit(m_placard);
+        text->setDocument(&m_model.resultDocument());
+        text->setReadOnly(true);
+        text->setMouseTracking(true);
+        text->installEventFilter(this);
+        return text;
+    }
+    }
+    return new QWidget(m_placard);
+}
+
+void BenchView::render()
+{
+    m_rendering = true;
+    for (const QString& name : m_model.widgetNames())
+        renderWidget(name);
+    m_rendering = false;
+}
+
+void BenchView::renderWidget(const QString& name)
+{
+    QWidget* target = m_widgets.value(name);
+    if (!target)
+        return;
+    const BenchWidget& state = m_model.widget(name);
+    target->setGeometry(QRect(state.position, state.size));
+    target->setEnabled(state.enabled);
+    target->setToolTip(state.toolTip);
+    target->setAccessibleName(state.accessibleName);
+    if (state.pointingHand)
+        target->setCursor(pointingHandCursor());
+    else
+        target->unsetCursor();
+    switch (state.kind) {
+    case WidgetKind::Picture:
+        static_cast<BenchPicture*>(target)->setPicture(state.picture);
+        break;
+    case WidgetKind::Label: {
+        auto* label = static_cast<QLabel*>(target);
+        label->setText(state.caption);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         state.textColor.isValid() ? state.textColor : QColor(0, 0, 0));
+        label->setPalette(palette);
+        break;
+    }
+    case WidgetKind::Button:
+        static_cast<QPushButton*>(target)->setText(state.caption);
+        break;
+    case WidgetKind::Slider:
+    case WidgetKind::SpinSelector: {
+        auto* slider = static_cast<QAbstractSlider*>(target);
+        slider->setRange(state.minimum, state.maximum);
+        slider->setSingleStep(state.singleStep);
+        slider->setPageStep(state.pageStep);
+        slider->setValue(state.value);
+        break;
+    }
+    case WidgetKind::RichText:
+        break;
+    }
+    target->setVisible(state.visible);
+    if (state.visible)
+        target->raise();
+}
+
+bool BenchView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_rendering) {
+        if (event->type() == QEvent::MouseMove) {
+            if (watched == m_placard) {
+                m_model.placard_MouseMove();
+            } else if (m_measureChoices.contains(watched)) {
+                m_model.Label3_MouseMove(m_measureChoices.value(watched));
+                return true;
+            } else {
+                // Over the result or the slider: not the cupboard's own background.
+                return false;
+            }
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   m_measureChoices.contains(watched)) {
+            m_model.Label3_Click(m_measureChoices.value(watched));
+            return true;
+        } else if (event->type() == QEvent::FocusIn && watched == widget(bench::HScroll1)) {
+            m_model.HScroll1_GotFocus();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace dosarium

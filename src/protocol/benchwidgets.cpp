@@ -1,0 +1,156 @@
+#include "protocol/benchwidgets.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+namespace dosarium {
+namespace {
+
+QSvgRenderer* rendererFor(const QString& path)
+{
+    static QHash<QString, QSvgRenderer*> renderers;
+    auto it = renderers.find(path);
+    if (it == renderers.end())
+        it = renderers.insert(path, new QSvgRenderer(path));
+    return *it;
+}
+
+class ArrowSelectorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit ArrowSelectorAccessible(ArrowSelector* selector)
+        : QAccessibleWidget(selector, QAccessible::SpinBox)
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString::number(selector()->value());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return selector()->value(); }
+    void setCurrentValue(const QVariant& value) override { selector()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return selector()->maximum(); }
+    QVariant minimumValue() const override { return selector()->minimum(); }
+    QVariant minimumStepSize() const override { return selector()->singleStep(); }
+
+  private:
+    ArrowSelector* selector() const { return static_cast<ArrowSelector*>(widget()); }
+};
+
+QAccessibleInterface* benchAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ArrowSelector::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new ArrowSelectorAccessible(static_cast<ArrowSelector*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+BenchPicture::BenchPicture(QWidget* parent) : QAbstractButton(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BenchPicture::setPicture(const QString& resourcePath)
+{
+    if (resourcePath == m_picture)
+        return;
+    m_picture = resourcePath;
+    update();
+}
+
+void BenchPicture::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isEmpty())
+        return;
+    QPainter painter(this);
+    QSvgRenderer* renderer = rendererFor(m_picture);
+    if (renderer->isValid())
+        renderer->render(&painter, QRectF(rect()));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void BenchPicture::mouseMoveEvent(QMouseEvent* event)
+{
+    QAbstractButton::mouseMoveEvent(event);
+    emit hovered();
+    // The cupboard behind must not take this move for its own.
+    event->accept();
+}
+
+ArrowSelector::ArrowSelector(QWidget* parent) : QAbstractSlider(parent)
+{
+    setOrientation(Qt::Vertical);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ArrowSelector::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int half = height() / 2;
+    const QRect halves[2] = {QRect(0, 0, width(), half), QRect(0, half, width(), height() - half)};
+    for (int i = 0; i < 2; ++i) {
+        QStyleOptionButton button;
+        button.initFrom(this);
+        button.rect = halves[i];
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, &painter, this);
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = halves[i].adjusted(3, 2, -3, -2);
+        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
+                               &arrow, &painter, this);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ArrowSelector::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    triggerAction(event->position().y() < height() / 2 ? SliderSingleStepAdd : SliderSingleStepSub);
+    event->accept();
+}
+
+void ArrowSelector::mouseMoveEvent(QMouseEvent* event)
+{
+    emit hovered();
+    event->accept();
+}
+
+void installBenchAccessibility()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(benchAccessibleFactory);
+}
+
+} // namespace dosarium

@@ -1,0 +1,51 @@
+// The widget kinds the bench is built of, beyond Qt's own: pictures that act as buttons, and the
+// two-arrow selectors.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QString>
+
+namespace dosarium {
+
+// An SVG picture drawn at the widget's size; clickable like a button, and tracking the mouse.
+class BenchPicture : public QAbstractButton {
+    Q_OBJECT
+
+  public:
+    explicit BenchPicture(QWidget* parent = nullptr);
+    void setPicture(const QString& resourcePath);
+    QString picture() const { return m_picture; }
+
+  signals:
+    void hovered();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QString m_picture;
+};
+
+// An up arrow above a down arrow; the neighbouring label shows the value.
+class ArrowSelector : public QAbstractSlider {
+    Q_OBJECT
+
+  public:
+    explicit ArrowSelector(QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {17, 30}; }
+
+  signals:
+    void hovered();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// Makes the arrow selectors known to assistive technologies as spin boxes with a value.
+void installBenchAccessibility();
+
+} // namespace dosarium

@@ -1,0 +1,94 @@
+#include "configurations/numbertext.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using dosarium::NumberText;
+
+struct RealCase {
+    float value;
+    const char* text;
+};
+
+class NumberTextFromReal : public testing::TestWithParam<RealCase> {};
+
+TEST_P(NumberTextFromReal, WritesTheFileForm)
+{
+    EXPECT_EQ(NumberText::fromReal(GetParam().value), QString::fromLatin1(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberTextFromReal,
+    testing::Values(RealCase{0.0f, " 0"}, RealCase{-0.0f, " 0"}, RealCase{200.0f, " 200"},
+                    RealCase{12.5f, " 12.5"}, RealCase{0.5f, " .5"}, RealCase{-0.25f, "-.25"},
+                    RealCase{12.34f, " 12.34"}, RealCase{0.1f, " .1"}, RealCase{199.99f, " 199.99"},
+                    RealCase{-3.0f, "-3"}, RealCase{1234567.0f, " 1234567"},
+                    RealCase{12345678.0f, " 1.234568E+07"}, RealCase{1e-5f, " 1E-05"},
+                    RealCase{0.0001f, " .0001"}, RealCase{2.0f / 3.0f, " .6666667"}));
+
+TEST(NumberText, IntegersHaveTheSignPlace)
+{
+    EXPECT_EQ(NumberText::fromInteger(0), " 0");
+    EXPECT_EQ(NumberText::fromInteger(20000), " 20000");
+    EXPECT_EQ(NumberText::fromInteger(-7), "-7");
+}
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+class NumberTextRead : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(NumberTextRead, ReadsLeniently)
+{
+    const std::optional<double> value = NumberText::read(QString::fromLatin1(GetParam().text));
+    ASSERT_TRUE(value.has_value()) << GetParam().text;
+    EXPECT_DOUBLE_EQ(*value, GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberTextRead,
+    testing::Values(ReadCase{" 200", 200}, ReadCase{" .5", 0.5}, ReadCase{"-.25", -0.25},
+                    ReadCase{" 12,5", 12}, ReadCase{"0012.50", 12.5}, ReadCase{"3", 3},
+                    ReadCase{"  \t+4", 4}, ReadCase{"", 0}, ReadCase{" ", 0}, ReadCase{"abc", 0},
+                    ReadCase{"-", 0}, ReadCase{".", 0}, ReadCase{"E5", 0},
+                    ReadCase{" 1.5E+02", 150}, ReadCase{"1.5e2", 150}, ReadCase{"25D-1", 2.5},
+                    ReadCase{"7E", 7}, ReadCase{"7E+", 7}, ReadCase{"5.", 5}, ReadCase{"12 3", 12},
+                    ReadCase{"1E-400", 0}, ReadCase{"1.234568E+07", 12345680}));
+
+TEST(NumberText, OverflowOfADoubleIsNoValue)
+{
+    EXPECT_FALSE(NumberText::read(u"1E400").has_value());
+    EXPECT_FALSE(NumberText::read(u"-9.9D+999").has_value());
+    EXPECT_FALSE(NumberText::read(u"1E99999999999999999999").has_value());
+}
+
+TEST(NumberText, RoundsHalvesToEvenAndRefusesOverflow)
+{
+    EXPECT_EQ(NumberText::toInt16(2.5), qint16(2));
+    EXPECT_EQ(NumberText::toInt16(3.5), qint16(4));
+    EXPECT_EQ(NumberText::toInt16(-2.5), qint16(-2));
+    EXPECT_EQ(NumberText::toInt16(2.4999), qint16(2));
+    EXPECT_EQ(NumberText::toInt16(32767.4), qint16(32767));
+    EXPECT_FALSE(NumberText::toInt16(32767.5).has_value());
+    EXPECT_EQ(NumberText::toInt16(-32768.5), qint16(-32768));
+    EXPECT_FALSE(NumberText::toInt16(-32769).has_value());
+
+    EXPECT_EQ(NumberText::toInt32(40000.5), qint32(40000));
+    EXPECT_EQ(NumberText::toInt32(2147483647.0), std::numeric_limits<qint32>::max());
+    EXPECT_FALSE(NumberText::toInt32(2147483647.5).has_value());
+    EXPECT_FALSE(NumberText::toInt32(-2147483649.0).has_value());
+
+    EXPECT_EQ(NumberText::toReal(12.34), 12.34f);
+    EXPECT_FALSE(NumberText::toReal(1e39).has_value());
+}
+
+TEST(NumberText, WrittenRealsReadBackToTheSameFloat)
+{
+    for (float value : {12.34f, 0.01f, 199.99f, 2.0f / 3.0f, 123456.7f, 1e-7f, 3.0e38f}) {
+        const std::optional<double> read = NumberText::read(NumberText::fromReal(value));
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(NumberText::toReal(*read), value) << NumberText::fromReal(value).toStdString();
+    }
+}

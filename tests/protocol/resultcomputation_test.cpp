@@ -1,0 +1,10 @@
+#include "protocol/numbertext.h"
+
+#include <gtest/gtest.h>
+
+using namespace dosarium;
+
+TEST(NumberText, P2)
+{
+    EXPECT_EQ(numbertext::general(200.0f, 7, QLocale::c()), "200");
+}
