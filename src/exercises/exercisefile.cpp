@@ -1,59 +1,12 @@
 #include "exercises/exercisefile.h"
 
+#include "configurations/numbertext.h"
 #include "configurations/recordfile.h"
 
 #include <QFile>
-#include <cmath>
-#include <cstdlib>
-#include <string>
 
 namespace dosarium {
 namespace {
-
-// Leading blanks, a sign, digits, a "." with digits and an exponent ("E" or "D"); reading stops
-// at the first character that does not fit and a text without digits is 0.
-std::optional<double> numberValue(const QString& text)
-{
-    const QByteArray latin = text.toLatin1();
-    qsizetype i = 0;
-    while (i < latin.size() && (latin[i] == ' ' || latin[i] == '\t'))
-        ++i;
-    std::string number;
-    if (i < latin.size() && (latin[i] == '+' || latin[i] == '-'))
-        number += latin[i++];
-    bool digits = false;
-    while (i < latin.size() && std::isdigit(static_cast<unsigned char>(latin[i]))) {
-        number += latin[i++];
-        digits = true;
-    }
-    if (i < latin.size() && latin[i] == '.') {
-        number += latin[i++];
-        while (i < latin.size() && std::isdigit(static_cast<unsigned char>(latin[i]))) {
-            number += latin[i++];
-            digits = true;
-        }
-    }
-    if (!digits)
-        return 0.0;
-    if (i < latin.size() &&
-        (latin[i] == 'E' || latin[i] == 'e' || latin[i] == 'D' || latin[i] == 'd')) {
-        std::string exponent = "e";
-        qsizetype j = i + 1;
-        if (j < latin.size() && (latin[j] == '+' || latin[j] == '-'))
-            exponent += latin[j++];
-        bool exponentDigits = false;
-        while (j < latin.size() && std::isdigit(static_cast<unsigned char>(latin[j]))) {
-            exponent += latin[j++];
-            exponentDigits = true;
-        }
-        if (exponentDigits)
-            number += exponent;
-    }
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 std::optional<ExerciseFileNames> namesAt(const QString& path, int textRecord,
                                          int configurationRecord)
@@ -93,7 +46,7 @@ std::optional<ExercisePreview> ExerciseFile::preview(const QString& path)
     ExercisePreview preview;
     preview.corrected = !isBlank(correction->text) || !isBlank(correction->configuration);
     if (const std::optional<QString> difficulty = RecordFile::readRecord(path, Difficulty)) {
-        if (const std::optional<double> value = numberValue(*difficulty))
+        if (const std::optional<double> value = NumberText::read(*difficulty))
             preview.litMarks = litMarks(*value);
     }
     for (int record = FirstNotion; record <= LastNotion; ++record) {
