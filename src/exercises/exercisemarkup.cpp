@@ -48,7 +48,6 @@ QList<Block> blocks(const QString& markup)
 QByteArray escaped(QStringView text)
 {
     QByteArray out;
-    QStringEncoder encoder("windows-1252", QStringEncoder::Flag::Stateless);
     for (const QChar ch : text) {
         const char16_t code = ch.unicode();
         if (code == '\\' || code == '{' || code == '}') {
@@ -57,11 +56,12 @@ QByteArray escaped(QStringView text)
         } else if (code < 0x80) {
             out += char(code);
         } else {
+            // A new encoder each time: its error flag does not clear.
+            QStringEncoder encoder("windows-1252", QStringEncoder::Flag::Stateless);
             const QByteArray byte = encoder.encode(QStringView(&ch, 1));
-            if (!encoder.hasError() && byte.size() == 1 && byte[0] != '?') {
+            if (!encoder.hasError() && byte.size() == 1) {
                 out += "\\'" + QByteArray::number(quint8(byte[0]), 16).rightJustified(2, '0');
             } else {
-                encoder.resetState();
                 out += "\\u" + QByteArray::number(qint16(code)) + '?';
             }
         }
