@@ -39,23 +39,23 @@ const Picture kPictures[] = {
     {"cursors/pointing-hand.svg", 32, 32, "pointer of liquide(0) and the glassware"},
     {"workbench/info.svg", 32, 32, "Image2"},
     {"workbench/exercise-button.svg", 97, 19, "BTEXO"},
-    {"instruments/balance.svg", 146, 72, "balance"},
-    {"instruments/watch-glass.svg", 70, 16, "vdemont"},
-    {"instruments/sugar-heap.svg", 40, 20, "sucre"},
-    {"instruments/beaker.svg", 58, 58, "becher, ImageList1 picture 1"},
-    {"instruments/beaker-filled.svg", 58, 58, "ImageList1 picture 2"},
-    {"instruments/volumetric-flask.svg", 54, 126, "fiole, fiolefinale (200 mL look)"},
-    {"instruments/volumetric-flask-25.svg", 54, 126, "fiole, fiolefinale at 25 mL"},
-    {"instruments/volumetric-flask-50.svg", 54, 126, "fiole, fiolefinale at 50 mL"},
-    {"instruments/volumetric-flask-100.svg", 54, 126, "fiole, fiolefinale at 100 mL"},
-    {"instruments/volumetric-flask-200.svg", 54, 126, "fiole, fiolefinale at 200 mL"},
-    {"instruments/volumetric-flask-250.svg", 54, 126, "fiole, fiolefinale at 250 mL"},
-    {"instruments/volumetric-flask-500.svg", 54, 126, "fiole, fiolefinale at 500 mL"},
-    {"instruments/volumetric-flask-1000.svg", 54, 126, "fiole, fiolefinale at 1000 mL"},
-    {"instruments/graduated-cylinder.svg", 44, 170, "eprouvette"},
-    {"instruments/volumetric-pipette.svg", 25, 186, "pipjaug"},
-    {"instruments/graduated-pipette.svg", 25, 186, "pipgrad"},
-    {"instruments/wash-bottle.svg", 64, 112, "pissette"},
+    {"instruments/balance.svg", 128, 64, "balance"},
+    {"instruments/watch-glass.svg", 96, 16, "vdemont"},
+    {"instruments/solid-heap.svg", 56, 24, "sucre"},
+    {"instruments/beaker-empty.svg", 64, 56, "becher, ImageList1 picture 1"},
+    {"instruments/beaker-filled.svg", 64, 56, "ImageList1 picture 2"},
+    {"instruments/volumetric-flask.svg", 57, 129, "fiole, fiolefinale (200 mL look)"},
+    {"instruments/volumetric-flask-25.svg", 57, 129, "fiole, fiolefinale at 25 mL"},
+    {"instruments/volumetric-flask-50.svg", 57, 129, "fiole, fiolefinale at 50 mL"},
+    {"instruments/volumetric-flask-100.svg", 57, 129, "fiole, fiolefinale at 100 mL"},
+    {"instruments/volumetric-flask-200.svg", 57, 129, "fiole, fiolefinale at 200 mL"},
+    {"instruments/volumetric-flask-250.svg", 57, 129, "fiole, fiolefinale at 250 mL"},
+    {"instruments/volumetric-flask-500.svg", 57, 129, "fiole, fiolefinale at 500 mL"},
+    {"instruments/volumetric-flask-1000.svg", 57, 129, "fiole, fiolefinale at 1000 mL"},
+    {"instruments/graduated-cylinder.svg", 41, 177, "eprouvette"},
+    {"instruments/volumetric-pipette.svg", 25, 185, "pipjaug"},
+    {"instruments/graduated-pipette.svg", 25, 185, "pipgrad"},
+    {"instruments/wash-bottle.svg", 56, 96, "pissette"},
     {"app/dosarium.svg", 256, 256, "program icon, 48 px and up"},
     {"app/dosarium-32.svg", 32, 32, "window icon"},
     {"app/dosarium-16.svg", 16, 16, "window icon, small"},
@@ -190,5 +190,60 @@ TEST(PointingHand, TipOfTheIndexFingerIsTheHotSpot)
     // Just below the tip the finger is solid, so a click there is on the picture.
     EXPECT_EQ(qAlpha(image.pixel(hotSpot.x() * scale, (hotSpot.y() + 2) * scale)), 255);
 }
+
+} // namespace
+
+namespace {
+
+// Pictures of the weighing set stacked on one another, at their places in the cupboard: on a
+// column both cover, the lower edge of the upper one meets the upper edge of the lower one.
+struct Stacking {
+    const char* upper;
+    QPoint upperPlace;
+    const char* lower;
+    QPoint lowerPlace;
+    int column; // in the cupboard
+};
+
+void PrintTo(const Stacking& s, std::ostream* out)
+{
+    *out << s.upper << " on " << s.lower;
+}
+
+const Stacking kStackings[] = {
+    {"instruments/beaker-empty.svg", {180, 84}, "instruments/balance.svg", {160, 136}, 212},
+    {"instruments/beaker-filled.svg", {180, 84}, "instruments/balance.svg", {160, 136}, 212},
+    {"instruments/watch-glass.svg", {176, 124}, "instruments/balance.svg", {160, 136}, 224},
+    {"instruments/solid-heap.svg", {196, 106}, "instruments/watch-glass.svg", {176, 124}, 224},
+};
+
+// First (or last) row whose pixel in the given column is mostly covered; -1 if none.
+int coveredRow(const char* path, int column, bool fromTop)
+{
+    QSvgRenderer renderer(resourcePath(path));
+    const QImage image = render(renderer, renderer.defaultSize());
+    for (int i = 0; i < image.height(); ++i) {
+        const int y = fromTop ? i : image.height() - 1 - i;
+        if (qAlpha(image.pixel(column, y)) > 128)
+            return y;
+    }
+    return -1;
+}
+
+class StackingTest : public ::testing::TestWithParam<Stacking> {};
+
+TEST_P(StackingTest, UpperPictureRestsOnTheLowerOne)
+{
+    const Stacking& s = GetParam();
+    const int upperBottom = coveredRow(s.upper, s.column - s.upperPlace.x(), false);
+    const int lowerTop = coveredRow(s.lower, s.column - s.lowerPlace.x(), true);
+    ASSERT_GE(upperBottom, 0);
+    ASSERT_GE(lowerTop, 0);
+    EXPECT_LE(std::abs((s.upperPlace.y() + upperBottom) - (s.lowerPlace.y() + lowerTop)), 1)
+        << "base at " << s.upperPlace.y() + upperBottom << ", support at "
+        << s.lowerPlace.y() + lowerTop;
+}
+
+INSTANTIATE_TEST_SUITE_P(WeighingSet, StackingTest, ::testing::ValuesIn(kStackings));
 
 } // namespace
