@@ -2,9 +2,11 @@
 // number their corrections quote is the one the bench computes.
 #include "benchmodelbench.h"
 #include "configurations/configurationcontroller.h"
+#include "exercises/exercisecommands.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
 #include "exercises/exercisesource.h"
+#include "exercises/rtfcodec.h"
 #include "exercisetestsupport.h"
 #include "scriptedmessageservice.h"
 
@@ -18,9 +20,13 @@ using namespace dosarium::testing;
 
 namespace {
 
+// The sources in the repository; the folder is known at build time too, for the listing of the
+// test cases.
 QString exercisesData()
 {
-    return qEnvironmentVariable("DOSARIUM_SOURCE_DIR") + QStringLiteral("/exercises-data");
+    const QString root =
+        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
+    return root + QStringLiteral("/exercises-data");
 }
 
 std::vector<std::string> shippedFolders()
@@ -117,6 +123,47 @@ TEST_P(ShippedExercise, PreviewShowsWhatTheSourceSays)
     if (!correction->configuration.isEmpty()) {
         EXPECT_TRUE(QFile::exists(written(correction->configuration)));
     }
+}
+
+// The statement and the correction open from the files written, as the student sees them.
+TEST_P(ShippedExercise, OpensWithItsStatementThenItsCorrection)
+{
+    FakeHost host;
+    ScriptedMessageService messages;
+    RtfCodec codec;
+    ScriptedDialogs dialogs;
+    ExerciseCommands commands(host, messages, codec, dialogs);
+    commands.setExerciseDirectory(out.path());
+    const std::optional<ExercisePreview> preview =
+        commands.preview(written(source.exerciseFileName()));
+    ASSERT_TRUE(preview);
+    ASSERT_TRUE(commands.openExercise(written(source.exerciseFileName()), preview->corrected));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    const auto showsEveryLine = [&](const QString& markup) {
+        const QString shown = host.document.toPlainText().simplified();
+        for (const QString& line : ExerciseMarkup::toPlainText(markup).split(QLatin1Char('\n'))) {
+            QString expected = line.simplified();
+            expected.remove(QStringLiteral("• "));
+            EXPECT_TRUE(shown.contains(expected)) << expected.toStdString();
+        }
+    };
+    showsEveryLine(source.statement);
+    EXPECT_EQ(host.loadedConfigurations,
+              source.statementPreparation
+                  ? QStringList{written(source.statementConfigurationName())}
+                  : QStringList());
+    EXPECT_FALSE(host.readOnly);
+    EXPECT_EQ(commands.correctionAvailable(), !source.correction.isEmpty());
+    if (source.correction.isEmpty())
+        return;
+    host.loadedConfigurations.clear();
+    ASSERT_TRUE(commands.showCorrection());
+    showsEveryLine(source.correction);
+    EXPECT_TRUE(host.readOnly);
+    EXPECT_EQ(host.loadedConfigurations,
+              source.correctionPreparation
+                  ? QStringList{written(source.correctionConfigurationName())}
+                  : QStringList());
 }
 
 // A statement that comes with a configuration ends with the message it tells the student about.
