@@ -54,7 +54,8 @@ const char usage[] =
     "acide-chlorhydrique.\n"
     "\n"
     "Les textes s'écrivent en clair : une ligne vide sépare les paragraphes,\n"
-    "« # » commence un titre, « ## » un intertitre, « - » un élément de liste ;\n"
+    "« # » commence un titre, « ## » un intertitre, « - » un élément de liste,\n"
+    "« 1. » une question numérotée ;\n"
     "**gras**, *italique*, ^{exposant} et _{indice} dans le texte.\n";
 
 void say(FILE* stream, const QString& text)

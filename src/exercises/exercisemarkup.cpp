@@ -1,12 +1,13 @@
 #include "exercises/exercisemarkup.h"
 
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QStringList>
 
 namespace dosarium::ExerciseMarkup {
 namespace {
 
-enum class BlockKind { Title, Heading, Item, Paragraph };
+enum class BlockKind { Title, Heading, Item, NumberedItem, Paragraph };
 
 struct Block {
     BlockKind kind;
@@ -15,6 +16,7 @@ struct Block {
 
 QList<Block> blocks(const QString& markup)
 {
+    static const QRegularExpression numbered(QStringLiteral("^\\d+\\. "));
     QList<Block> result;
     QString paragraph;
     const auto flush = [&] {
@@ -35,6 +37,9 @@ QList<Block> blocks(const QString& markup)
         } else if (line.startsWith(QLatin1String("- "))) {
             flush();
             result.append({BlockKind::Item, line.mid(2)});
+        } else if (numbered.match(line).hasMatch()) {
+            flush();
+            result.append({BlockKind::NumberedItem, line});
         } else {
             if (!paragraph.isEmpty())
                 paragraph += QLatin1Char(' ');
@@ -124,7 +129,7 @@ QByteArray toRtf(const QString& markup)
     for (const Block& block : blocks(markup)) {
         switch (block.kind) {
         case BlockKind::Title:
-            rtf += "\\pard\\qc\\sb60\\sa120\\f0\\fs32\\cf2\\b " + inlineRtf(block.text) +
+            rtf += "\\pard\\qc\\sb60\\sa120\\f0\\fs28\\cf2\\b " + inlineRtf(block.text) +
                    "\\b0\\cf1\\fs20\\par\n";
             break;
         case BlockKind::Heading:
@@ -134,6 +139,10 @@ QByteArray toRtf(const QString& markup)
         case BlockKind::Item:
             rtf += "\\pard\\li500\\fi-200\\sa40\\f0\\fs20\\cf1 \\'95 " + inlineRtf(block.text) +
                    "\\par\n";
+            break;
+        case BlockKind::NumberedItem:
+            rtf +=
+                "\\pard\\li500\\fi-200\\sa40\\f0\\fs20\\cf1 " + inlineRtf(block.text) + "\\par\n";
             break;
         case BlockKind::Paragraph:
             rtf += "\\pard\\li100\\sa120\\f0\\fs20\\cf1 " + inlineRtf(block.text) + "\\par\n";

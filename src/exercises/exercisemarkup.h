@@ -1,7 +1,7 @@
 // The light markup in which exercise texts are written, and its RTF form.
 //
 // A blank line separates paragraphs; "# " starts a centred title, "## " a heading, "- " an item of
-// a list. Inside a line: **bold**, *italic*, ^{raised} and _{lowered} text.
+// a list, "1. " a numbered item. Inside a line: **bold**, *italic*, ^{raised} and _{lowered} text.
 #pragma once
 
 #include <QByteArray>

@@ -163,6 +163,10 @@ TEST(ExerciseMarkup, RtfEscapesAndFormats)
     EXPECT_TRUE(rtf.contains("\\'e9"));
     EXPECT_TRUE(rtf.contains("\\'95 item"));
     EXPECT_EQ(rtf.count('{'), rtf.count('}'));
+    const QByteArray numbered = ExerciseMarkup::toRtf(QStringLiteral("1. Calculer\n2. Conclure"));
+    EXPECT_TRUE(numbered.contains(" 1. Calculer\\par"));
+    EXPECT_TRUE(numbered.contains(" 2. Conclure\\par"));
+    EXPECT_FALSE(numbered.contains("\\'95"));
     EXPECT_EQ(ExerciseMarkup::toPlainText(QStringLiteral("Un **gras**\nsuite\n\n- C_{6}")),
               QStringLiteral("Un gras suite\n• C6"));
 }
