@@ -1,0 +1,63 @@
+// The commands on the exercise text: opening an exercise, its correction, saving, reopening,
+// printing and closing the text, with the loss guard that protects unsaved edits.
+#pragma once
+
+#include "exercises/exercisefile.h"
+
+#include <QString>
+#include <optional>
+
+class QTextDocument;
+
+namespace dosarium {
+
+class ExerciseHost;
+class MessageService;
+class RichTextCodec;
+class TextDialogs;
+
+class ExerciseCommands {
+  public:
+    ExerciseCommands(ExerciseHost& host, MessageService& messages, RichTextCodec& codec,
+                     TextDialogs& dialogs);
+
+    ExerciseHost& host() const { return m_host; }
+    MessageService& messages() const { return m_messages; }
+
+    // The directory of the exercise list, ending with "/"; empty until a file is chosen.
+    const QString& exerciseDirectory() const { return m_exerciseDirectory; }
+    void setExerciseDirectory(const QString& directory);
+    bool correctionAvailable() const { return m_correctionAvailable; }
+
+    // True when nothing is lost or the user accepts to lose the edits.
+    bool confirmTextLoss();
+
+    // "Ouvrir un exercice": true when the exercise window may be shown.
+    bool prepareExerciseChoice();
+    // Reads what the preview shows; the read-failure message is shown when it cannot.
+    std::optional<ExercisePreview> preview(const QString& exerciseFile);
+    // Loads the statement and its configuration; true when the exercise window may close.
+    bool openExercise(const QString& exerciseFile, bool corrected);
+
+    // The commands of the exercise menu; those returning true end by closing the exercise window.
+    bool showCorrection();
+    void saveText();
+    void reopenText();
+    void printText();
+    bool closeExercise();
+
+  private:
+    bool loadRichText(const QString& path);
+    bool writeRichText(const QString& path);
+
+    ExerciseHost& m_host;
+    MessageService& m_messages;
+    RichTextCodec& m_codec;
+    TextDialogs& m_dialogs;
+    QString m_exerciseDirectory;
+    // Where the names of the exercise shown are resolved, whatever directory the list shows since.
+    QString m_openedExerciseDirectory;
+    bool m_correctionAvailable = false;
+};
+
+} // namespace dosarium

@@ -1,0 +1,129 @@
+#include "exercises/exercisemenu.h"
+
+#include "exercises/exercisehost.h"
+#include "exercises/exercisetexts.h"
+#include "exercises/exercisewindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+namespace dosarium {
+
+ExerciseMenu::ExerciseMenu(ExerciseHost& host, MessageService& messages, RichTextCodec& codec,
+                           TextDialogs& dialogs, const QString& applicationDirectory,
+                           QObject* parent)
+    : QObject(parent), m_host(host), m_commands(host, messages, codec, dialogs),
+      m_applicationDirectory(applicationDirectory)
+{}
+
+ExerciseMenu::~ExerciseMenu()
+{
+    delete m_window.data();
+}
+
+ExerciseWindow* ExerciseMenu::window()
+{
+    if (!m_window) {
+        m_window =
+            m_drives ? new ExerciseWindow(m_commands, m_host.hostWindow(), m_applicationDirectory,
+                                          *m_drives)
+                     : new ExerciseWindow(m_commands, m_host.hostWindow(), m_applicationDirectory);
+        createMenu(m_window);
+    }
+    return m_window;
+}
+
+QMenu* ExerciseMenu::menu()
+{
+    window();
+    return m_menu;
+}
+
+QAction* ExerciseMenu::entry(const char* objectName)
+{
+    return menu()->findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+void ExerciseMenu::createMenu(ExerciseWindow* window)
+{
+    m_menu = new QMenu(window);
+    m_menu->setObjectName(QStringLiteral("optionexo"));
+    const auto add = [this](const char* name, const QString& caption, void (ExerciseMenu::*run)()) {
+        QAction* action = m_menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, run);
+    };
+    add("openexo", ExerciseTexts::menuOpenExercise, &ExerciseMenu::openexo_Click);
+    add("opencor", ExerciseTexts::menuShowCorrection, &ExerciseMenu::opencor_Click);
+    m_menu->addSeparator();
+    add("savetexte", ExerciseTexts::menuSaveText, &ExerciseMenu::savetexte_Click);
+    add("opentexte", ExerciseTexts::menuReopenText, &ExerciseMenu::opentexte_Click);
+    add("imprimetexte", ExerciseTexts::menuPrintText, &ExerciseMenu::imprimetexte_Click);
+    m_menu->addSeparator();
+    add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
+    connect(m_menu, &QMenu::aboutToShow, this,
+            [this] { entry("opencor")->setEnabled(m_commands.correctionAvailable()); });
+}
+
+void ExerciseMenu::updateEntries()
+{
+    entry("opencor")->setEnabled(m_commands.correctionAvailable());
+    entry("Closexo")->setEnabled(!m_host.exerciseFileName().isEmpty());
+}
+
+void ExerciseMenu::popUp()
+{
+    updateEntries();
+    QWidget* button = m_host.exerciseButton();
+    const QPoint corner = button ? button->mapToGlobal(QPoint(0, button->height())) : QPoint();
+    menu()->popup(corner);
+}
+
+void ExerciseMenu::closeWindow()
+{
+    if (m_window) {
+        m_window->hide();
+        // The menu that ran the command belongs to the window: delete it once the command ends.
+        m_window->deleteLater();
+    }
+}
+
+void ExerciseMenu::openexo_Click()
+{
+    if (!m_commands.prepareExerciseChoice())
+        return;
+    ExerciseWindow* shown = window();
+    emit exerciseWindowShown(shown);
+    shown->exec();
+    closeWindow();
+}
+
+void ExerciseMenu::opencor_Click()
+{
+    if (m_commands.showCorrection())
+        closeWindow();
+}
+
+void ExerciseMenu::savetexte_Click()
+{
+    m_commands.saveText();
+}
+
+void ExerciseMenu::opentexte_Click()
+{
+    m_commands.reopenText();
+}
+
+void ExerciseMenu::imprimetexte_Click()
+{
+    m_commands.printText();
+}
+
+void ExerciseMenu::Closexo_Click()
+{
+    if (m_commands.closeExercise())
+        closeWindow();
+}
+
+} // namespace dosarium

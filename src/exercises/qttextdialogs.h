@@ -1,0 +1,28 @@
+// The save, open and printer dialogs of the exercise commands, as Qt's own dialogs (in French
+// whatever the desktop).
+#pragma once
+
+#include "exercises/textdialogs.h"
+
+#include <QPointer>
+#include <QPrinter>
+#include <QWidget>
+
+namespace dosarium {
+
+class QtTextDialogs : public TextDialogs {
+  public:
+    explicit QtTextDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    std::optional<QString> saveFileName(const FileFilter& filter,
+                                        const QString& defaultSuffix) override;
+    std::optional<QString> openFileName(const FileFilter& filter,
+                                        const QString& initialName) override;
+    QPagedPaintDevice* choosePrinter() override;
+
+  private:
+    QPointer<QWidget> m_parent;
+    QPrinter m_printer;
+};
+
+} // namespace dosarium

@@ -1,0 +1,133 @@
+// Doubles for the exercise tests: a workbench host holding a real document, a codec that reads and
+// writes HTML, and dialogs answered from a script.
+#pragma once
+
+#include "configurations/recordfile.h"
+#include "exercises/exercisehost.h"
+#include "exercises/richtextcodec.h"
+#include "exercises/textdialogs.h"
+
+#include <QFile>
+#include <QObject>
+#include <QStringList>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace dosarium::testing {
+
+class FakeHost : public ExerciseHost {
+  public:
+    FakeHost()
+    {
+        // As on the workbench: edits count only while an exercise file is named.
+        QObject::connect(&document, &QTextDocument::contentsChanged, &context, [this] {
+            if (!fileName.isEmpty())
+                modified = true;
+        });
+        document.setPlainText(QStringLiteral("Bienvenue"));
+    }
+
+    QTextDocument* exerciseDocument() override { return &document; }
+    QTextCursor exerciseTextCursor() const override { return cursor; }
+    void setExerciseTextReadOnly(bool value) override { readOnly = value; }
+    QString exerciseFileName() const override { return fileName; }
+    void setExerciseFileName(const QString& name) override { fileName = name; }
+    bool exerciseTextModified() const override { return modified; }
+    void setExerciseTextModified(bool value) override { modified = value; }
+    void showWelcomeText() override
+    {
+        document.setPlainText(QStringLiteral("Bienvenue"));
+        readOnly = true;
+        ++welcomeShown;
+    }
+    void loadConfiguration(const QString& path) override { loadedConfigurations.append(path); }
+    void setBusy(bool busy) override { busyChanges.append(busy); }
+    QWidget* hostWindow() override { return nullptr; }
+    QWidget* exerciseButton() override { return nullptr; }
+
+    // The student types into the text.
+    void type(const QString& text) { QTextCursor(&document).insertText(text); }
+
+    QObject context;
+    QTextDocument document;
+    QTextCursor cursor;
+    QString fileName;
+    bool modified = false;
+    bool readOnly = true;
+    int welcomeShown = 0;
+    QStringList loadedConfigurations;
+    QList<bool> busyChanges;
+};
+
+// Rich text as HTML: enough to check that the commands hand the right bytes to the right place.
+class HtmlCodec : public RichTextCodec {
+  public:
+    bool decode(const QByteArray& data, QTextDocument& document) override
+    {
+        if (!data.startsWith("<!DOCTYPE HTML") && !data.startsWith("<html"))
+            return false;
+        document.setHtml(QString::fromUtf8(data));
+        return true;
+    }
+    QByteArray encode(const QTextDocument& document) override { return document.toHtml().toUtf8(); }
+};
+
+class ScriptedDialogs : public TextDialogs {
+  public:
+    std::optional<QString> saveFileName(const FileFilter& filter, const QString& suffix) override
+    {
+        lastFilter = filter;
+        lastSuffix = suffix;
+        ++saveAsked;
+        return savePath;
+    }
+    std::optional<QString> openFileName(const FileFilter& filter, const QString& initial) override
+    {
+        lastFilter = filter;
+        lastInitialName = initial;
+        ++openAsked;
+        return openPath;
+    }
+    QPagedPaintDevice* choosePrinter() override
+    {
+        ++printerAsked;
+        return printer;
+    }
+
+    std::optional<QString> savePath;
+    std::optional<QString> openPath;
+    QPagedPaintDevice* printer = nullptr;
+    FileFilter lastFilter;
+    QString lastSuffix;
+    QString lastInitialName;
+    int saveAsked = 0;
+    int openAsked = 0;
+    int printerAsked = 0;
+};
+
+// Writes the eleven records of an exercise file.
+inline void writeExerciseFile(const QString& path, const QStringList& records)
+{
+    QFile::remove(path);
+    for (int i = 0; i < records.size(); ++i)
+        RecordFile::writeRecord(path, i + 1, records[i]);
+}
+
+inline void writeHtml(const QString& path, const QString& text)
+{
+    QTextDocument document;
+    document.setPlainText(text);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(HtmlCodec().encode(document));
+}
+
+} // namespace dosarium::testing
