@@ -3,6 +3,7 @@
 #include "calculator/machine.h"
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
+#include "exercises/exercisemenu.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchview.h"
@@ -17,6 +18,7 @@
 #include "workbench/workbenchpictures.h"
 #include "workbench/workbenchtexts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -61,6 +63,9 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     createExerciseArea();
     connect(m_placard, &PlacardWidget::backgroundHovered, m_bench, &BenchModel::placard_MouseMove);
     connect(m_bench, &BenchModel::changed, this, &WorkbenchWindow::mirrorBench);
+    m_exercises = new ExerciseMenu(*this, messages, m_rtfCodec, m_textDialogs,
+                                   applicationDirectory, this);
+    connect(m_exerciseButton, &PictureButton::clicked, m_exercises, &ExerciseMenu::popUp);
     connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
         m_etiquette->setReagentIndex(reagentIndex);
         m_etiquette->update();
@@ -194,6 +199,50 @@ void WorkbenchWindow::showWelcomeText()
     WelcomeText::build(*m_supertext->document());
     m_supertext->moveCursor(QTextCursor::Start);
     m_supertext->show();
+}
+
+QTextDocument* WorkbenchWindow::exerciseDocument()
+{
+    return m_supertext->document();
+}
+
+QTextCursor WorkbenchWindow::exerciseTextCursor() const
+{
+    return m_supertext->textCursor();
+}
+
+void WorkbenchWindow::setExerciseTextReadOnly(bool readOnly)
+{
+    m_supertext->setReadOnly(readOnly);
+}
+
+QString WorkbenchWindow::exerciseFileName() const
+{
+    return m_fich->text();
+}
+
+void WorkbenchWindow::setExerciseFileName(const QString& name)
+{
+    m_fich->setText(name);
+}
+
+void WorkbenchWindow::loadConfiguration(const QString& path)
+{
+    m_configurations.setConfigPath(path);
+    m_configurations.loadConfiguration();
+}
+
+void WorkbenchWindow::setBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+QWidget* WorkbenchWindow::exerciseButton()
+{
+    return m_exerciseButton;
 }
 
 void WorkbenchWindow::setHint(const QString& hint)

@@ -4,6 +4,9 @@
 #include "calculator/calculatorsession.h"
 #include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
+#include "exercises/exercisehost.h"
+#include "exercises/qttextdialogs.h"
+#include "exercises/rtfcodec.h"
 
 #include <QHash>
 #include <QWidget>
@@ -18,12 +21,13 @@ namespace dosarium {
 class BenchModel;
 class BenchView;
 class EtiquetteWidget;
+class ExerciseMenu;
 class HelpController;
 class MessageService;
 class PictureButton;
 class PlacardWidget;
 
-class WorkbenchWindow : public QWidget {
+class WorkbenchWindow : public QWidget, public ExerciseHost {
     Q_OBJECT
 
   public:
@@ -36,12 +40,24 @@ class WorkbenchWindow : public QWidget {
     // Pins the window at 800 × 600 in the centre of a screen narrower than 850 pixels.
     void applyNarrowScreenRule(const QSize& screen);
 
-    void showWelcomeText();
+    void showWelcomeText() override;
     void setHint(const QString& hint);
     QString hint() const;
 
-    bool exerciseTextModified() const { return m_exerciseTextModified; }
-    void setExerciseTextModified(bool modified) { m_exerciseTextModified = modified; }
+    ExerciseMenu& exercises() const { return *m_exercises; }
+
+    // What the exercise window and its commands use of the workbench.
+    QTextDocument* exerciseDocument() override;
+    QTextCursor exerciseTextCursor() const override;
+    void setExerciseTextReadOnly(bool readOnly) override;
+    QString exerciseFileName() const override;
+    void setExerciseFileName(const QString& name) override;
+    bool exerciseTextModified() const override { return m_exerciseTextModified; }
+    void setExerciseTextModified(bool modified) override { m_exerciseTextModified = modified; }
+    void loadConfiguration(const QString& path) override;
+    void setBusy(bool busy) override;
+    QWidget* hostWindow() override { return this; }
+    QWidget* exerciseButton() override;
 
     QPushButton* commandButton(const char* objectName) const;
     BenchModel& bench() const { return *m_bench; }
@@ -52,7 +68,6 @@ class WorkbenchWindow : public QWidget {
     EtiquetteWidget* etiquette() const { return m_etiquette; }
     QTextEdit* supertext() const { return m_supertext; }
     QLineEdit* fich() const { return m_fich; }
-    PictureButton* exerciseButton() const { return m_exerciseButton; }
 
   signals:
     // The close was confirmed and the marker says the program is closed; the program ends.
@@ -82,6 +97,9 @@ class WorkbenchWindow : public QWidget {
     BenchModelAdapter m_configurationBench;
     // One for the run: it remembers the path of the last file saved or opened.
     ConfigurationController m_configurations;
+    RtfCodec m_rtfCodec;
+    QtTextDialogs m_textDialogs{this};
+    ExerciseMenu* m_exercises = nullptr;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;
