@@ -4,17 +4,10 @@
 
 namespace dosarium {
 
-bool ClosingSequence::confirmTextLoss(MessageService& messages, bool exerciseTextModified)
+bool ClosingSequence::confirm(MessageService& messages,
+                              const std::function<bool()>& confirmTextLoss)
 {
-    if (!exerciseTextModified)
-        return true;
-    return messages.confirmOk(QStringLiteral("Attention: perte des modifications du texte."),
-                              QStringLiteral("Abandon des données?"), MessageIcon::Question);
-}
-
-bool ClosingSequence::confirm(MessageService& messages, bool exerciseTextModified)
-{
-    if (!confirmTextLoss(messages, exerciseTextModified))
+    if (!confirmTextLoss())
         return false;
     return messages.confirmOk(QStringLiteral("Fermer Dosarium ?"), QStringLiteral("Fermer"),
                               MessageIcon::Question);

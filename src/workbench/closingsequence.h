@@ -1,17 +1,17 @@
 // The questions asked before the workbench closes.
 #pragma once
 
+#include <functional>
+
 namespace dosarium {
 
 class MessageService;
 
 class ClosingSequence {
   public:
-    // True when the user confirmed every question; an edited exercise text is asked about first.
-    static bool confirm(MessageService& messages, bool exerciseTextModified);
-
-    // The loss guard shared with the exercise commands.
-    static bool confirmTextLoss(MessageService& messages, bool exerciseTextModified);
+    // True when the user confirmed every question: first the exercise text's loss guard, then
+    // the closing itself.
+    static bool confirm(MessageService& messages, const std::function<bool()>& confirmTextLoss);
 };
 
 } // namespace dosarium

@@ -3,6 +3,7 @@
 #include "calculator/machine.h"
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
+#include "exercises/exercisecommands.h"
 #include "exercises/exercisemenu.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
@@ -63,8 +64,8 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     createExerciseArea();
     connect(m_placard, &PlacardWidget::backgroundHovered, m_bench, &BenchModel::placard_MouseMove);
     connect(m_bench, &BenchModel::changed, this, &WorkbenchWindow::mirrorBench);
-    m_exercises = new ExerciseMenu(*this, messages, m_rtfCodec, m_textDialogs,
-                                   applicationDirectory, this);
+    m_exercises =
+        new ExerciseMenu(*this, messages, m_rtfCodec, m_textDialogs, applicationDirectory, this);
     connect(m_exerciseButton, &PictureButton::clicked, m_exercises, &ExerciseMenu::popUp);
     connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
         m_etiquette->setReagentIndex(reagentIndex);
@@ -289,7 +290,8 @@ void WorkbenchWindow::mouseMoveEvent(QMouseEvent* event)
 
 void WorkbenchWindow::closeEvent(QCloseEvent* event)
 {
-    if (!ClosingSequence::confirm(m_messages, m_exerciseTextModified)) {
+    if (!ClosingSequence::confirm(m_messages,
+                                  [this] { return m_exercises->commands().confirmTextLoss(); })) {
         event->ignore();
         return;
     }

@@ -5,37 +5,26 @@
 
 using namespace dosarium;
 
-TEST(ClosingSequence, WithoutEditedTextOnlyAsksToClose)
+TEST(ClosingSequence, AsksToCloseOnceTheTextLossIsAccepted)
 {
     ScriptedMessageService messages;
-    EXPECT_TRUE(ClosingSequence::confirm(messages, false));
+    int guardAsked = 0;
+    const auto accepted = [&] { return ++guardAsked > 0; };
+    EXPECT_TRUE(ClosingSequence::confirm(messages, accepted));
+    EXPECT_EQ(guardAsked, 1);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Fermer Dosarium ?"));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Fermer"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
 
-    messages.shown.clear();
     messages.answers = {MessageAnswer::Cancel};
-    EXPECT_FALSE(ClosingSequence::confirm(messages, false));
+    EXPECT_FALSE(ClosingSequence::confirm(messages, accepted));
 }
 
-TEST(ClosingSequence, EditedTextIsAskedAboutFirst)
+TEST(ClosingSequence, RefusedTextLossAsksNothingMore)
 {
     ScriptedMessageService messages;
-    messages.answers = {MessageAnswer::Cancel};
-    EXPECT_FALSE(ClosingSequence::confirm(messages, true));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text,
-              QStringLiteral("Attention: perte des modifications du texte."));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Abandon des données?"));
-
-    messages.shown.clear();
-    messages.answers = {MessageAnswer::Ok, MessageAnswer::Cancel};
-    EXPECT_FALSE(ClosingSequence::confirm(messages, true));
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[1].text, QStringLiteral("Fermer Dosarium ?"));
-
-    messages.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
-    EXPECT_TRUE(ClosingSequence::confirm(messages, true));
+    EXPECT_FALSE(ClosingSequence::confirm(messages, [] { return false; }));
+    EXPECT_TRUE(messages.shown.isEmpty());
 }

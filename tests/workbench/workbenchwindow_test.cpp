@@ -104,6 +104,18 @@ TEST(WorkbenchWindow, EditsAreTrackedOnlyWhileAnExerciseIsShown)
     EXPECT_TRUE(w.window.exerciseTextModified());
 }
 
+TEST(WorkbenchWindow, CloseWithoutEditedTextAsksOnlyToClose)
+{
+    Workbench w;
+    w.window.load();
+    w.window.show();
+    w.messages.answers = {MessageAnswer::Cancel};
+    w.window.close();
+    EXPECT_TRUE(w.window.isVisible());
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_EQ(w.messages.shown[0].text, QStringLiteral("Fermer Dosarium ?"));
+}
+
 TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
 {
     Workbench w;
@@ -125,7 +137,11 @@ TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_TRUE(unloaded);
     EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00NON", 5));
-    EXPECT_EQ(w.messages.shown.size(), 4);
+    ASSERT_EQ(w.messages.shown.size(), 4);
+    EXPECT_EQ(w.messages.shown[0].text,
+              QStringLiteral("Attention: perte des modifications du texte."));
+    EXPECT_EQ(w.messages.shown[0].title, QStringLiteral("Abandon des données?"));
+    EXPECT_EQ(w.messages.shown[1].text, QStringLiteral("Fermer Dosarium ?"));
 }
 
 TEST(WorkbenchWindow, HoverHintsStayUntilAnotherControlReplacesThem)
