@@ -15,7 +15,7 @@ class QuitAfterFirstPaint : public QObject {
         if (event->type() == QEvent::Paint && !m_painted) {
             m_painted = true;
             // Quit once the paint has been delivered and flushed.
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -18,8 +18,10 @@ Program::QtTranslation::QtTranslation()
 Program::Program(QApplication& application) : m_workbench(m_messages, applicationDirectory())
 {
     QApplication::setApplicationName(QStringLiteral("Dosarium"));
-    QObject::connect(&m_workbench, &WorkbenchWindow::unloaded, &application, &QApplication::quit,
-                     Qt::QueuedConnection);
+    // The program ends at once: the other windows close without asking their own questions.
+    QObject::connect(
+        &m_workbench, &WorkbenchWindow::unloaded, &application,
+        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     m_workbench.help().installF1Handler(application);
 }
 
