@@ -4,20 +4,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 clangxx=$(command -v clang++ || command -v clang++-14 || true)
-clangc=$(command -v clang || command -v clang-14 || true)
-if [ -z "$clangxx" ] || [ -z "$clangc" ]; then
+if [ -z "$clangxx" ]; then
     echo "fuzz: clang is not installed, fuzz targets skipped"
     exit 0
 fi
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSARIUM_FUZZ=ON \
-    -DCMAKE_C_COMPILER="$clangc" -DCMAKE_CXX_COMPILER="$clangxx" >/dev/null
-targets=$(cmake --build build-fuzz --target help | sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\).*/\1/p')
+    -DCMAKE_CXX_COMPILER="$clangxx" >/dev/null
+targets=$(cmake --build build-fuzz --target help | sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\).*/\1/p' | grep -v '_autogen$')
 for target in $targets; do
     cmake --build build-fuzz --parallel "$(nproc)" --target "$target"
 done
 for target in $targets; do
     binary=build-fuzz/fuzz/$target
-    subsystem=$(grep -l "add_executable($target\b" fuzz/*/CMakeLists.txt | head -1 | xargs dirname)
+    subsystem=$(grep -l "add_executable($target " fuzz/*/CMakeLists.txt | head -1 | xargs dirname)
     corpus=$(mktemp -d)
     [ -d "$subsystem/corpus" ] && cp -r "$subsystem/corpus/." "$corpus/"
     dict=()
