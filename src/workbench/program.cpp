@@ -20,8 +20,8 @@ Program::Program(QApplication& application) : m_workbench(m_messages, applicatio
     QApplication::setApplicationName(QStringLiteral("Dosarium"));
     // The program ends at once: the other windows close without asking their own questions.
     QObject::connect(
-        &m_workbench, &WorkbenchWindow::unloaded, &application,
-        [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        &m_workbench, &WorkbenchWindow::unloaded, &application, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     m_workbench.help().installF1Handler(application);
 }
 

@@ -121,6 +121,8 @@ void WorkbenchWindow::createHintLine()
     m_info->setGeometry(112, 288, 233, 33);
     m_info->setAutoFillBackground(true);
     m_info->setWordWrap(true);
+    // A narrow face keeps the longest hints within the label's two lines.
+    m_info->setFont(QFont(QStringLiteral("Arial"), 8));
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette tooltipColours = m_info->palette();
     tooltipColours.setColor(QPalette::Window, palette().color(QPalette::ToolTipBase));

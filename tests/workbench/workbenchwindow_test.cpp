@@ -1,3 +1,4 @@
+#include "protocol/benchmodel.h"
 #include "scriptedmessageservice.h"
 #include "ui/picturebutton.h"
 #include "workbench/etiquettewidget.h"
@@ -167,4 +168,21 @@ TEST(WorkbenchWindow, HoverHintsStayUntilAnotherControlReplacesThem)
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w.window, &move);
     EXPECT_TRUE(w.window.hint().startsWith(QStringLiteral("Vous pouvez modifier les paramètres,")));
+}
+
+TEST(WorkbenchWindow, NewPreparationAndUndoButtonsDriveTheBench)
+{
+    Workbench w;
+    w.window.load();
+    w.window.bench().liquide_MouseMove(3);
+    w.window.bench().liquide_Click(3);
+    EXPECT_EQ(w.window.bench().state().protocolStep, ProtocolStep::Sampling);
+    QPushButton* undo = w.window.commandButton("Command4");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(w.window.etiquette()->reagentName(), QStringLiteral("Saccharose"));
+
+    w.window.commandButton("command3")->click();
+    EXPECT_EQ(w.window.bench().state().protocolStep, ProtocolStep::NoPreparation);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Dosarium"));
 }
