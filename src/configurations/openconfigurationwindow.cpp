@@ -5,6 +5,7 @@
 #include "configurations/locationlists.h"
 #include "configurations/saveconfigurationwindow.h"
 #include "ui/messageservice.h"
+#include "ui/svgpixmap.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,27 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 namespace dosarium {
 
 namespace texts = configurationtexts;
-
-namespace {
-
-QPixmap hourglass(QSize size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/configurations/hourglass.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
-} // namespace
 
 OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& controller,
                                                  MessageService& messages, QWidget* workbench)
@@ -83,7 +68,8 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
     m_notice->setAutoFillBackground(true);
     auto* noticeLayout = new QHBoxLayout(m_notice);
     auto* picture = new QLabel(m_notice);
-    picture->setPixmap(hourglass(QSize(32, 32)));
+    picture->setPixmap(svgPixmap(QStringLiteral(":/pictures/configurations/loading.svg"),
+                                 QSize(32, 32), devicePixelRatioF()));
     noticeLayout->addStretch();
     noticeLayout->addWidget(picture);
     noticeLayout->addSpacing(8);
