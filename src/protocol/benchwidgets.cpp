@@ -3,22 +3,36 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOption>
 #include <QSvgRenderer>
 
 namespace dosarium {
 namespace {
 
-QSvgRenderer* rendererFor(const QString& path)
+// Pictures are drawn once per size and screen scale; Qt's pixmap cache keeps them.
+QPixmap renderedPicture(const QString& path, const QSize& size, qreal devicePixelRatio)
 {
-    static QHash<QString, QSvgRenderer*> renderers;
-    auto it = renderers.find(path);
-    if (it == renderers.end())
-        it = renderers.insert(path, new QSvgRenderer(path));
-    return *it;
+    const QString key = QStringLiteral("bench:%1:%2x%3@%4")
+                            .arg(path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(path);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 class ArrowSelectorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -80,9 +94,7 @@ void BenchPicture::paintEvent(QPaintEvent*)
     if (m_picture.isEmpty())
         return;
     QPainter painter(this);
-    QSvgRenderer* renderer = rendererFor(m_picture);
-    if (renderer->isValid())
-        renderer->render(&painter, QRectF(rect()));
+    painter.drawPixmap(0, 0, renderedPicture(m_picture, size(), devicePixelRatioF()));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
