@@ -1,4 +1,4 @@
-#include "../configurations/unprivileged.h"
+#include "unprivileged.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisetexts.h"
 #include "exercisetestsupport.h"
