@@ -2,6 +2,7 @@
 
 #include "calculator/calculatortexts.h"
 #include "calculator/machinepainting.h"
+#include "ui/svgpixmap.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -10,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace dosarium {
@@ -19,18 +19,6 @@ namespace {
 
 constexpr int clientWidth = 301;
 constexpr int clientHeight = 430;
-
-QPixmap keyPicture(const char* path, QSize size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer{QString::fromLatin1(path)};
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 
 bool isSymbolLabel(const QString& label)
 {
@@ -135,7 +123,8 @@ void Machine::buildKeys()
         if (isSymbolLabel(label))
             button->setFont(QFont(QStringLiteral("Times New Roman"), 11));
         if (definition.picture) {
-            button->setIcon(keyPicture(definition.picture, definition.pictureSize, ratio));
+            button->setIcon(
+                svgPixmap(QString::fromLatin1(definition.picture), definition.pictureSize, ratio));
             button->setIconSize(definition.pictureSize);
         }
         if (definition.colour.isValid()) {

@@ -4,6 +4,7 @@
 #include "protocol/benchnames.h"
 #include "protocol/benchwidgets.h"
 #include "protocol/pictures.h"
+#include "ui/svgpixmap.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,29 +12,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QTextEdit>
 
 namespace dosarium {
-namespace {
-
-QCursor pointingHandCursor()
-{
-    static const QCursor cursor = [] {
-        QSvgRenderer renderer(pictures::pointingHand);
-        if (!renderer.isValid())
-            return QCursor(Qt::PointingHandCursor);
-        QPixmap pixmap(32, 32);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        return QCursor(pixmap, pictures::pointingHandHotX, pictures::pointingHandHotY);
-    }();
-    return cursor;
-}
-
-} // namespace
+namespace {} // namespace
 
 BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
     : QObject(parent), m_placard(placard), m_model(model)

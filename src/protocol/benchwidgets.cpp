@@ -1,5 +1,7 @@
 #include "protocol/benchwidgets.h"
 
+#include "ui/svgpixmap.h"
+
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -7,7 +9,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
-#include <QSvgRenderer>
 
 namespace dosarium {
 namespace {
@@ -23,14 +24,7 @@ QPixmap renderedPicture(const QString& path, const QSize& size, qreal devicePixe
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = QPixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap = svgPixmap(path, size, devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

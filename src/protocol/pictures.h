@@ -39,7 +39,5 @@ inline const QString graduatedPipette =
 inline const QString washBottle = QStringLiteral(":/pictures/instruments/wash-bottle.svg");
 
 inline const QString pointingHand = QStringLiteral(":/pictures/cursors/pointing-hand.svg");
-inline constexpr int pointingHandHotX = 12;
-inline constexpr int pointingHandHotY = 1;
 
 } // namespace dosarium::pictures
