@@ -21,10 +21,8 @@ QColor machineGradientColour(int x)
 void paintMachineBackground(QPainter& painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int x = 0; x <= 301; ++x) {
-        painter.setPen(machineGradientColour(x));
-        painter.drawLine(x, 0, x, 430);
-    }
+    for (int x = 0; x <= 301; ++x)
+        painter.fillRect(x, 0, 1, 431, machineGradientColour(x));
     const auto outline = [&painter](int x1, int y1, int x2, int y2) {
         painter.drawLine(x1, y1, x2, y1);
         painter.drawLine(x2, y1, x2, y2);

@@ -55,10 +55,12 @@ std::optional<QString> QtTextDialogs::openFileName(const FileFilter& filter,
 
 QPagedPaintDevice* QtTextDialogs::choosePrinter()
 {
-    QPrintDialog dialog(&m_printer, m_parent ? m_parent.data() : QApplication::activeWindow());
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    QPrintDialog dialog(m_printer.get(), m_parent ? m_parent.data() : QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    return &m_printer;
+    return m_printer.get();
 }
 
 } // namespace dosarium

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QWidget>
+#include <memory>
 
 namespace dosarium {
 
@@ -22,7 +23,8 @@ class QtTextDialogs : public TextDialogs {
 
   private:
     QPointer<QWidget> m_parent;
-    QPrinter m_printer;
+    // Made on the first print: setting up a printer loads the print system.
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace dosarium

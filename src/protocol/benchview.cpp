@@ -18,7 +18,7 @@ namespace dosarium {
 namespace {} // namespace
 
 BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
-    : QObject(parent), m_placard(placard), m_model(model)
+    : QObject(parent), m_placard(placard), m_model(model), m_pointingHand(pointingHandCursor())
 {
     installBenchAccessibility();
     placard->setMouseTracking(true);
@@ -143,7 +143,7 @@ void BenchView::renderWidget(const QString& name)
     target->setToolTip(state.toolTip);
     target->setAccessibleName(state.accessibleName);
     if (state.pointingHand)
-        target->setCursor(pointingHandCursor());
+        target->setCursor(m_pointingHand);
     else
         target->unsetCursor();
     switch (state.kind) {

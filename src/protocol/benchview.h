@@ -2,6 +2,7 @@
 // every handler, and passing the student's clicks, hovers and moves back to its handlers.
 #pragma once
 
+#include <QCursor>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -35,6 +36,8 @@ class BenchView : public QObject {
     QHash<QString, QWidget*> m_widgets;
     QHash<QObject*, int> m_measureChoices;
     bool m_rendering = false;
+    // One pointer shared by every clickable picture: making a cursor from a picture is costly.
+    QCursor m_pointingHand;
 };
 
 } // namespace dosarium

@@ -7,27 +7,10 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStyleOption>
 
 namespace dosarium {
 namespace {
-
-// Pictures are drawn once per size and screen scale; Qt's pixmap cache keeps them.
-QPixmap renderedPicture(const QString& path, const QSize& size, qreal devicePixelRatio)
-{
-    const QString key = QStringLiteral("bench:%1:%2x%3@%4")
-                            .arg(path)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(devicePixelRatio);
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
-    pixmap = svgPixmap(path, size, devicePixelRatio);
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
-}
 
 class ArrowSelectorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
@@ -88,7 +71,7 @@ void BenchPicture::paintEvent(QPaintEvent*)
     if (m_picture.isEmpty())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, renderedPicture(m_picture, size(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, svgPixmap(m_picture, size(), devicePixelRatioF()));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

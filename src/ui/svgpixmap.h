@@ -9,7 +9,8 @@
 
 namespace dosarium {
 
-// Rendered for the device pixel ratio given, so that pictures stay crisp on scaled screens.
+// Rendered for the device pixel ratio given, so that pictures stay crisp on scaled screens, and
+// kept in Qt's pixmap cache so that each picture is drawn once per size.
 QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio = 1.0);
 
 // The pointing hand shown over every clickable picture, hot spot on the tip of the index finger.

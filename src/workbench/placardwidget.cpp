@@ -20,10 +20,8 @@ void PlacardWidget::PlacardPaint()
     m_picture = QPixmap(w, h);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
-    for (int y = 0; y <= h; ++y) {
-        painter.setPen(WindowGeometry::cupboardLine(y, h));
-        painter.drawLine(0, y, w, y);
-    }
+    for (int y = 0; y <= h; ++y)
+        painter.fillRect(0, y, w + 1, 1, WindowGeometry::cupboardLine(y, h));
     update();
 }
 

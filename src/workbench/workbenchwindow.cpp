@@ -266,10 +266,11 @@ QPushButton* WorkbenchWindow::commandButton(const char* objectName) const
 void WorkbenchWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    for (int y = 0; y <= WindowGeometry::designedSize.height(); ++y) {
-        painter.setPen(WindowGeometry::backgroundLine(y));
-        painter.drawLine(0, y, WindowGeometry::designedSize.width(), y);
-    }
+    // One-pixel bands filled rather than stroked: filling a solid span is the raster engine's
+    // fastest path, and the picture is the same.
+    const int width = WindowGeometry::designedSize.width() + 1;
+    for (int y = 0; y <= WindowGeometry::designedSize.height(); ++y)
+        painter.fillRect(0, y, width, 1, WindowGeometry::backgroundLine(y));
     // The text block's shadow: 3 pixels along its right and bottom edges.
     painter.fillRect(QRect(QPoint(supertextGeometry.left() + 3, fichGeometry.top() + 3),
                            QPoint(supertextGeometry.right() + 3, supertextGeometry.bottom() + 3)),

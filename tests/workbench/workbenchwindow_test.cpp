@@ -3,6 +3,7 @@
 #include "ui/picturebutton.h"
 #include "workbench/etiquettewidget.h"
 #include "workbench/placardwidget.h"
+#include "workbench/windowgeometry.h"
 #include "workbench/workbenchwindow.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,23 @@ TEST(WorkbenchWindow, StartUpMarksOpenAndShowsTheDefaultHint)
     EXPECT_TRUE(w.window.supertext()->toPlainText().startsWith("Dosarium\n"));
     EXPECT_FALSE(w.window.placard()->picture().isNull());
     EXPECT_EQ(w.window.placard()->picture().toImage().pixelColor(0, 0), QColor(255, 200, 155));
+}
+
+TEST(WorkbenchWindow, GradientsFillEveryPixelOfTheirLines)
+{
+    Workbench w;
+    w.window.load();
+    const QImage cupboard = w.window.placard()->picture().toImage();
+    for (int y = 0; y < cupboard.height(); y += 7) {
+        const QColor expected = WindowGeometry::cupboardLine(y, cupboard.height());
+        EXPECT_EQ(cupboard.pixelColor(0, y), expected) << y;
+        EXPECT_EQ(cupboard.pixelColor(cupboard.width() - 1, y), expected) << y;
+    }
+    // The window's background shows between the command bar and the cupboard, and right of it.
+    const QImage window = w.window.grab().toImage();
+    EXPECT_EQ(window.pixelColor(5, 44), WindowGeometry::backgroundLine(44));
+    EXPECT_EQ(window.pixelColor(795, 300), WindowGeometry::backgroundLine(300));
+    EXPECT_EQ(window.pixelColor(799, 599), WindowGeometry::backgroundLine(599));
 }
 
 TEST(WorkbenchWindow, CommandBarCaptionsAndStartingStates)
