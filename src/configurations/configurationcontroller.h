@@ -39,9 +39,11 @@ class ConfigurationController {
 
     static QString captionFor(const QString& path);
 
-  private:
+    // The handlers loading runs once the file is read and checked, on a bench just reset that
+    // already holds the values' reagent and mass.
     void replay(const ConfigurationValues& values);
 
+  private:
     PreparationBench& m_bench;
     MessageService& m_messages;
     OpenWindowHooks m_openWindow;

@@ -1,0 +1,169 @@
+// Opening a saved preparation: reading its nine records, replaying it on the bench model, and the
+// whole load from the file to the result. Each file is written by the program's own save.
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
+#include "protocol/benchmodel.h"
+#include "ui/messageservice.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <functional>
+
+using namespace dosarium;
+
+namespace {
+
+class CountingMessageService : public MessageService {
+  public:
+    int count = 0;
+    MessageAnswer show(const Message&) override
+    {
+        ++count;
+        return MessageAnswer::Ok;
+    }
+};
+
+struct Workbench {
+    CountingMessageService messages;
+    BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
+    BenchModelAdapter adapter{model};
+    ConfigurationController controller{adapter, messages};
+};
+
+using Clicks = std::function<void(BenchModel&)>;
+
+void aceticAcidByVolume(BenchModel& m)
+{
+    m.liquide_MouseMove(2);
+    m.liquide_Click(2);
+    m.Label3_Click(1);
+    m.pipjaug_Click();
+    m.validprel_Click();
+    m.validvol_Click();
+}
+
+void ethanolByMass(BenchModel& m)
+{
+    m.liquide_MouseMove(0);
+    m.liquide_Click(0);
+    m.Label3_Click(0);
+    m.setHScroll1Position(1578);
+    m.masse_Click();
+    m.setUpDown1Position(2);
+    m.validvol_Click();
+}
+
+void glucoseWeighed(BenchModel& m)
+{
+    m.liquide_MouseMove(4);
+    m.liquide_Click(4);
+    m.setHScroll1Position(1234);
+    m.masse_Click();
+    m.setUpDown1Position(1);
+    m.validvol_Click();
+}
+
+// A student's finished preparation, saved to a file of a temporary folder.
+struct SavedPreparation {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("préparation.C05"));
+    PreparationState state;
+    int messages = 0;
+    bool saved = false;
+
+    explicit SavedPreparation(const Clicks& clicks)
+    {
+        Workbench student;
+        clicks(student.model);
+        student.controller.setConfigPath(path);
+        saved = student.model.state().protocolStep == ProtocolStep::Prepared &&
+                student.controller.saveConfiguration();
+        state = student.model.state();
+        messages = student.messages.count;
+    }
+};
+
+void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
+{
+    const SavedPreparation preparation(clicks);
+    if (!preparation.saved) {
+        state.SkipWithError("the preparation could not be saved");
+        return;
+    }
+    ConfigurationReading reading;
+    for (auto _ : state) {
+        reading = ConfigurationFile::read(preparation.path);
+        benchmark::DoNotOptimize(reading);
+    }
+    if (reading.status != ConfigurationStatus::Read)
+        state.SkipWithError("the saved file did not read");
+}
+
+// What loading does between reading the file and naming it in the caption.
+void BM_Replay(benchmark::State& state, const Clicks& clicks)
+{
+    const SavedPreparation preparation(clicks);
+    const ConfigurationReading reading = ConfigurationFile::read(preparation.path);
+    if (!preparation.saved || reading.status != ConfigurationStatus::Read) {
+        state.SkipWithError("the preparation could not be saved and read");
+        return;
+    }
+    const ConfigurationValues& values = reading.values;
+    Workbench restarted;
+    for (auto _ : state) {
+        restarted.adapter.command3_Click();
+        restarted.adapter.setReagentIndex(values.reagentIndex);
+        restarted.adapter.setSampledMass(values.sampledMass);
+        restarted.controller.replay(values);
+    }
+    if (!(restarted.model.state() == preparation.state))
+        state.SkipWithError("the replay did not give the saved preparation");
+}
+
+void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
+{
+    const SavedPreparation preparation(clicks);
+    if (!preparation.saved) {
+        state.SkipWithError("the preparation could not be saved");
+        return;
+    }
+    Workbench restarted;
+    restarted.controller.setConfigPath(preparation.path);
+    restarted.controller.loadConfiguration();
+    if (!(restarted.model.state() == preparation.state) ||
+        restarted.messages.count != preparation.messages) {
+        state.SkipWithError("loading did not give the saved preparation");
+        return;
+    }
+    for (auto _ : state)
+        restarted.controller.loadConfiguration();
+    if (!(restarted.model.state() == preparation.state))
+        state.SkipWithError("loading again did not give the saved preparation");
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
+BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_mass, Clicks(ethanolByMass));
+BENCHMARK_CAPTURE(BM_ReadFile, solid, Clicks(glucoseWeighed));
+BENCHMARK_CAPTURE(BM_Replay, liquid_by_volume, Clicks(aceticAcidByVolume));
+BENCHMARK_CAPTURE(BM_Replay, liquid_by_mass, Clicks(ethanolByMass));
+BENCHMARK_CAPTURE(BM_Replay, solid, Clicks(glucoseWeighed));
+BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
+BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_mass, Clicks(ethanolByMass));
+BENCHMARK_CAPTURE(BM_LoadFile, solid, Clicks(glucoseWeighed));
+
+// Under a GUI application, as the program runs, so that the result text's fonts are resolved as
+// on screen; the offscreen platform shows no window.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
