@@ -44,6 +44,7 @@ Machine::Machine(CalculatorSession& session, QWidget* parent)
     m_z1 = new QPlainTextEdit(this);
     m_z1->setObjectName(QStringLiteral("z1"));
     m_z1->setGeometry(16, 16, 273, 89);
+    m_z1->setAccessibleName(calculatortexts::screen());
     m_z1->setReadOnly(true);
     // Read-only, yet with a caret, so that the display visibly holds the keyboard focus.
     m_z1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
