@@ -39,3 +39,22 @@ def answer(program, user, title, button):
     a11y.wait_for(lambda: not a11y.is_showing(box) or box not in a11y.top_windows(program.app),
                   f"message box {title!r} to close")
     return "\n".join(label for label in labels if label)
+
+
+CALCULATOR = "Machine à calculer"
+
+
+def open_calculator(program, workbench, user):
+    """Opens the calculator from the command bar; returns its window and its display."""
+    user.click(a11y.find(workbench, "push button", "Calculatrice"))
+    window = program.window(CALCULATOR)
+    screen = a11y.find(window, "text", "Écran")
+    a11y.wait_for(lambda: a11y.is_focused(screen), "the calculator's display to take the focus")
+    return window, screen
+
+
+def close_by_close_box(program, desktop, title):
+    """Closes a window of the program by its close box and waits until it has gone."""
+    import x11
+    x11.press_close_box(desktop, title)
+    program.no_window(title)
