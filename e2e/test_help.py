@@ -65,12 +65,17 @@ def read_viewer(program, workbench, user, book):
 
 
 def press_f1_in_calculator(program, workbench, user, desktop, title):
-    """F1 in the calculator opens a viewer above it; returns the titles then shown, and closes."""
-    steps.open_calculator(program, workbench, user)
+    """F1 in the middle of a calculation opens a viewer above the calculator; the calculation
+    goes on once the viewer is closed. Returns the titles shown with the viewer."""
+    _, screen = steps.open_calculator(program, workbench, user)
+    user.type("12")
+    a11y.wait_for(lambda: a11y.text(screen) == "12", "12 on the display")
     user.key("F1")
     program.window(title)
     shown = {a11y.name(window) for window in a11y.top_windows(program.app)}
     steps.close_by_close_box(program, desktop, title)
+    user.type("3")
+    a11y.wait_for(lambda: a11y.text(screen) == "123", "123 on the display")
     steps.close_by_close_box(program, desktop, steps.CALCULATOR)
     return shown
 
