@@ -194,7 +194,7 @@ QString pageConcentration(const ShownResult& shown)
 }
 
 // The quoted text as a pattern; "…" stays inside one section, table row or drawn text.
-QRegularExpression quotePattern(QString text, const QMap<QString, QString>& figures)
+QRegularExpression quotePattern(const QString& text, const QMap<QString, QString>& figures)
 {
     QString pattern;
     static const QRegularExpression token(QStringLiteral("\\{(\\w+)\\}|…"));
