@@ -89,3 +89,16 @@ def enter_directory(user, directory_list, path):
         # Entering shows the folder's subfolders instead of its siblings.
         a11y.wait_for(lambda: [name for name, _ in entries()] != names,
                       f"the list to open {folder!r}")
+
+
+def answer_file_dialog(program, user, title, path, button):
+    """Puts a path in the name box of one of Qt's file dialogs and presses its button.
+
+    The path goes in as dictation would put it, through the box's accessible text: typed, it
+    may pop up a completion list some time later, which takes the click meant for the button."""
+    dialog = program.window(title)
+    box = a11y.find(dialog, "text", "Nom de fichier :")
+    a11y.Atspi.EditableText.set_text_contents(box, str(path))
+    a11y.wait_for(lambda: a11y.text(box) == str(path), f"{path} in the name box")
+    user.click(a11y.find(dialog, "push button", button))
+    return dialog
