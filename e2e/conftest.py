@@ -16,7 +16,9 @@ def _binary():
         Path(__file__).resolve().parent.parent / "build" / "dosarium")
 
 
-@pytest.fixture
+# The accessibility library keeps its first bus for the life of the process: one desktop serves
+# every journey of a file (each file is one test process).
+@pytest.fixture(scope="session")
 def desktop():
     session = Desktop().start()
     try:
@@ -34,7 +36,7 @@ def program(desktop):
     started.kill()
 
 
-@pytest.fixture
+@pytest.fixture(scope="session")
 def user(desktop):
     from user import User
     return User(desktop)

@@ -4,6 +4,7 @@ import os
 import shutil
 import signal
 import subprocess
+import tempfile
 from pathlib import Path
 
 import accessibility
@@ -22,8 +23,7 @@ def marker_state(folder):
 class Program:
     def __init__(self, desktop, binary):
         self.desktop = desktop
-        self.folder = desktop.home / "dosarium"
-        self.folder.mkdir()
+        self.folder = Path(tempfile.mkdtemp(prefix="dosarium-", dir=desktop.home))
         source = Path(binary).resolve().parent
         for entry in source.iterdir():
             if entry.is_file() and (entry.suffix.lower() in (".chm", ".e12", ".rtf", ".c05")
@@ -36,7 +36,7 @@ class Program:
         self.binary = self.folder / Path(binary).name
         self.process = None
         self.app = None
-        self.log = desktop.home / "program.log"
+        self.log = self.folder.parent / (self.folder.name + ".log")
 
     def start(self, extra_env=None):
         env = dict(self.desktop.env)
