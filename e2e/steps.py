@@ -91,14 +91,17 @@ def enter_directory(user, directory_list, path):
                       f"the list to open {folder!r}")
 
 
-def answer_file_dialog(program, user, title, path, button):
-    """Puts a path in the name box of one of Qt's file dialogs and presses its button.
+def dictate(box, text):
+    """Puts a text in a box of Qt's own dialogs as dictation does, through its accessible text.
+    Typed, a path there may pop up a completion list some time later, which would take the next
+    click for itself."""
+    a11y.Atspi.EditableText.set_text_contents(box, str(text))
+    a11y.wait_for(lambda: a11y.text(box) == str(text), f"{text} in the box")
 
-    The path goes in as dictation would put it, through the box's accessible text: typed, it
-    may pop up a completion list some time later, which takes the click meant for the button."""
+
+def answer_file_dialog(program, user, title, path, button):
+    """Puts a path in the name box of one of Qt's file dialogs and presses its button."""
     dialog = program.window(title)
-    box = a11y.find(dialog, "text", "Nom de fichier :")
-    a11y.Atspi.EditableText.set_text_contents(box, str(path))
-    a11y.wait_for(lambda: a11y.text(box) == str(path), f"{path} in the name box")
+    dictate(a11y.find(dialog, "text", "Nom de fichier :"), path)
     user.click(a11y.find(dialog, "push button", button))
     return dialog
