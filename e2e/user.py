@@ -7,7 +7,9 @@ from accessibility import center
 
 class User:
     def __init__(self, desktop):
-        self._env = desktop.env
+        # xdotool reads the text to type in the locale's encoding: a French locale may not be
+        # installed, the C one with UTF-8 always is.
+        self._env = dict(desktop.env, LC_ALL="C.UTF-8")
         self._pointer = None
 
     def _xdotool(self, *args):
