@@ -97,3 +97,13 @@ def tab_to(workbench, user, role_name, name, limit=60):
         user.key("Tab")
         a11y.wait_for(lambda: focused(workbench) not in (None, before), "the focus to move")
     raise AssertionError(f"Tab never reaches {role_name} {name!r}")
+
+
+def answer_by_key(program, user, title, key="Return"):
+    """Reads a message box by its title, answers it from the keyboard and returns its text."""
+    box = program.alert(title)
+    labels = [a11y.name(label) for label in a11y.find_all(box, "label")]
+    user.key(key)
+    a11y.wait_for(lambda: not a11y.is_showing(box) or box not in a11y.top_windows(program.app),
+                  f"message box {title!r} to close")
+    return "\n".join(label for label in labels if label)
