@@ -120,6 +120,7 @@ void Machine::buildKeys()
         const QString label = QString::fromUtf8(definition.label);
         button->setText(label);
         button->setToolTip(QString::fromUtf8(definition.toolTip));
+        button->setAccessibleName(calculatorKeySpokenName(definition.key));
         if (isSymbolLabel(label))
             button->setFont(QFont(QStringLiteral("Times New Roman"), 11));
         if (definition.picture) {
