@@ -70,10 +70,6 @@ def set_value(node, value):
     assert a11y.Atspi.Value.set_current_value(node, value)
 
 
-def validate(workbench, user, name):
-    user.click(a11y.find(workbench, "push button", name))
-
-
 def result(workbench):
     """The result as read aloud, and the pieces of it written raised and smaller."""
     node = a11y.find(workbench, "text", RESULT)
