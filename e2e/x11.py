@@ -24,9 +24,17 @@ class _ClientMessage(ctypes.Structure):
                 ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
+def _title_pattern(title):
+    """xdotool reads a title in the locale's encoding, which may not be the program's: every
+    character beyond ASCII matches whatever bytes stand in its place."""
+    special = ".^$*+?()[]{}|\\"
+    return "^" + "".join(("\\" + c if c in special else c) if c.isascii() else ".+"
+                         for c in title) + "$"
+
+
 def window_ids(desktop, title):
-    found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], env=desktop.env,
-                           capture_output=True, text=True)
+    found = subprocess.run(["xdotool", "search", "--name", _title_pattern(title)],
+                           env=desktop.env, capture_output=True, text=True)
     return [int(line) for line in found.stdout.split()]
 
 
