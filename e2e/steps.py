@@ -124,3 +124,66 @@ def answer_file_dialog(program, user, title, path, button):
     dictate(a11y.find(dialog, "text", "Nom de fichier :"), path)
     user.click(a11y.find(dialog, "push button", button))
     return dialog
+
+# The preparation bench.
+
+RESULT = "Résultat de la préparation"
+RAISED_SIZE = "8"
+
+
+def choose_bottle(workbench, user, reagent):
+    """Clicks a bottle of the cupboard: the preparation starts and can be cancelled."""
+    user.click(a11y.find(workbench, "push button", f"Flacon : {reagent}"))
+    cancel = a11y.find(workbench, "push button", "Annuler")
+    a11y.wait_for(lambda: a11y.is_enabled(cancel), f"the preparation of {reagent!r} to start")
+
+
+def step_selector(workbench, user, name, clicks):
+    """Clicks the upper arrow of a two-arrow selector (clicks > 0) or its lower one, one by one."""
+    selector = a11y.find(workbench, "spin button", name)
+    x, y, width, height = a11y.extents(selector)
+    for _ in range(abs(clicks)):
+        before = a11y.value(selector)
+        user.click_at(x + width // 2, y + height // 4 if clicks > 0 else y + 3 * height // 4)
+        a11y.wait_for(lambda: a11y.value(selector) != before, f"{name!r} to move")
+    return selector
+
+
+def set_value(node, value):
+    """Sets a slider or a selector as an assistive technology does, through its value."""
+    assert a11y.Atspi.Value.set_current_value(node, value)
+
+
+def result(workbench):
+    """The result as read aloud, and the pieces of it written raised and smaller."""
+    node = a11y.find(workbench, "text", RESULT)
+    runs = a11y.runs(node)
+    return a11y.text(node), [piece for piece, attributes in runs
+                             if attributes.get("size") == RAISED_SIZE]
+
+
+def focused(root):
+    found = [node for node in a11y.walk(root) if a11y.is_showing(node) and a11y.is_focused(node)]
+    return found[0] if found else None
+
+
+def tab_to(workbench, user, role_name, name, limit=60):
+    """Presses Tab until the widget of that role and name has the keyboard focus."""
+    target = a11y.find(workbench, role_name, name)
+    for _ in range(limit):
+        if a11y.is_focused(target):
+            return target
+        before = focused(workbench)
+        user.key("Tab")
+        a11y.wait_for(lambda: focused(workbench) not in (None, before), "the focus to move")
+    raise AssertionError(f"Tab never reaches {role_name} {name!r}")
+
+
+def answer_by_key(program, user, title, key="Return"):
+    """Reads a message box by its title, answers it from the keyboard and returns its text."""
+    box = program.alert(title)
+    labels = [a11y.name(label) for label in a11y.find_all(box, "label")]
+    user.key(key)
+    a11y.wait_for(lambda: not a11y.is_showing(box) or box not in a11y.top_windows(program.app),
+                  f"message box {title!r} to close")
+    return "\n".join(label for label in labels if label)

@@ -55,3 +55,10 @@ def press_close_box(desktop, title):
         _xlib.XFlush(display)
     finally:
         _xlib.XCloseDisplay(display)
+
+
+def give_focus(desktop, title):
+    """Gives the keyboard focus to the window of that title, as a window manager does at start."""
+    ids = window_ids(desktop, title)
+    assert ids, f"no X window titled {title!r}"
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(ids[0])], env=desktop.env, check=True)
