@@ -15,26 +15,16 @@ AS_PRECISE = ("Votre protocole est aussi précis que celui du corrigé : 0,4 % d
               "relative dans les deux cas.")
 
 
-def step_down(user, selector):
-    """One click on the lower arrow of a bench selector."""
-    x, y, width, height = a11y.extents(selector)
-    user.click_at(x + width // 2, y + 3 * height // 4)
-
-
 def prepare(workbench, user, pipette, steps_down):
     """Sodium hydroxide taken with a pipette, made up in the 100 mL flask."""
     user.click(a11y.find(workbench, "push button", "Nouveau"))
-    user.click(a11y.find(workbench, "push button", "Flacon : Hydroxyde de sodium"))
+    steps.choose_bottle(workbench, user, "Hydroxyde de sodium")
     user.click(a11y.find(workbench, "push button", pipette))
-    sample = a11y.find(workbench, "spin button", "Volume prélevé")
-    for _ in range(steps_down):
-        step_down(user, sample)
+    steps.step_selector(workbench, user, "Volume prélevé", -steps_down)
     user.click(a11y.find(workbench, "push button", "Valider le volume prélevé"))
-    flask = a11y.find(workbench, "spin button", "Volume de la fiole jaugée")
-    step_down(user, flask)  # 200 mL -> 100 mL
-    a11y.wait_for(lambda: a11y.find_all(workbench, "label", "100 mL"), "the 100 mL flask")
+    steps.step_selector(workbench, user, "Volume de la fiole jaugée", -1)  # 200 mL -> 100 mL
     user.click(a11y.find(workbench, "push button", "Valider la fiole jaugée"))
-    return a11y.find(workbench, "text", "Résultat de la préparation")
+    return a11y.find(workbench, "text", steps.RESULT)
 
 
 def compare(program, workbench, user):
