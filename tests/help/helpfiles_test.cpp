@@ -186,7 +186,8 @@ TEST(BuiltCourse, ReadsTitleContentsAndIndex)
     EXPECT_TRUE(names.contains("Incertitude de mesure"));
     EXPECT_TRUE(names.contains("Préparer par dilution"));
     EXPECT_TRUE(
-        pageText(book.archive(), "/incertitudes.html").contains("ΔC / C ≈ Δm / m + ΔV / V"));
+        pageText(book.archive(), "/incertitudes.html")
+            .contains("Δ<i>C</i> / <i>C</i> ≈ Δ<i>m</i> / <i>m</i> + Δ<i>V</i> / <i>V</i>"));
 }
 
 // Files that must be refused, each written for real in a temporary folder.
