@@ -138,11 +138,13 @@ def extents(node):
     return box.x, box.y, box.width, box.height
 
 
-def application(app_name, timeout=TIMEOUT):
-    desktop = Atspi.get_desktop(0)
+def applications():
+    return children(Atspi.get_desktop(0))
 
+
+def application(app_name, timeout=TIMEOUT):
     def lookup():
-        for app in children(desktop):
+        for app in applications():
             if name(app) == app_name:
                 return app
         return None

@@ -43,7 +43,12 @@ class Program:
             self.process = self.desktop.run([str(self.binary)], extra_env, stdout=log,
                                             stderr=subprocess.STDOUT)
         # A program built with the sanitizers takes a while to come up.
-        self.app = accessibility.application(APP_NAME, timeout=60)
+        try:
+            self.app = accessibility.application(APP_NAME, timeout=60)
+        except accessibility.Timeout as failure:
+            on_bus = [accessibility.name(app) for app in accessibility.applications()]
+            raise accessibility.Timeout(f"{failure}; on the bus: {on_bus}; running: "
+                                        f"{self.running()}; output: {self.output()!r}") from None
         return self
 
     def workbench(self):

@@ -58,9 +58,11 @@ class Desktop:
         return process
 
     def start(self):
+        # Without -noreset the server resets when its last client leaves, and a program that connects
+        # at that moment is turned away.
         xvfb = self._spawn(
             ["Xvfb", "-displayfd", "1", "-screen", "0", f"{self.width}x{self.height}x24",
-             "-nolisten", "tcp"],
+             "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         display = ":" + _read_line(xvfb.stdout, 20)
         runtime = self.home / "run"
