@@ -9,6 +9,7 @@ packages=(
     libchm-dev fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils
+    xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi python3-pytest
 )
 
 missing=()

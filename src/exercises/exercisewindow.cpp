@@ -158,6 +158,7 @@ void ExerciseWindow::createPreview(QWidget* frame)
     m_ouvreur->setPixmap(
         svgPixmap(ExercisePictures::openButton, QSize(48, 48), devicePixelRatioF()));
     m_ouvreur->setToolTip(ExerciseTexts::openHint);
+    m_ouvreur->setAccessibleName(ExerciseTexts::openHint);
     m_ouvreur->setCursor(pointingHandCursor());
     m_image5 = new PictureButton(frame);
     m_image5->setObjectName(QStringLiteral("Image5"));
@@ -165,6 +166,7 @@ void ExerciseWindow::createPreview(QWidget* frame)
     m_image5->setPixmap(
         svgPixmap(ExercisePictures::closeButton, QSize(48, 48), devicePixelRatioF()));
     m_image5->setToolTip(ExerciseTexts::closeHint);
+    m_image5->setAccessibleName(ExerciseTexts::closeHint);
     m_image5->setCursor(pointingHandCursor());
 
     for (QWidget* hidden : {static_cast<QWidget*>(m_label1), static_cast<QWidget*>(m_label4),

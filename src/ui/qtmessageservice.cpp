@@ -45,6 +45,8 @@ MessageAnswer QtMessageService::show(const Message& message)
     QMessageBox box(toQtIcon(message.icon), message.title, message.text,
                     toQtButtons(message.buttons), parent);
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
     case QMessageBox::Yes:

@@ -12,6 +12,9 @@ inline const QString exerciseButtonHint =
     QStringLiteral("Ouvrir un énoncé d'exercice, enregistrer le texte, obtenir la correction, "
                    "imprimer ou fermer");
 inline const QString exerciseButtonName = QStringLiteral("Exercices");
+// What a screen reader calls the two boxes of the exercise area.
+inline const QString exerciseFileName = QStringLiteral("Fichier de l'exercice");
+inline const QString exerciseTextName = QStringLiteral("Texte de l'exercice");
 
 struct CommandButton {
     const char* objectName;

@@ -144,6 +144,7 @@ void WorkbenchWindow::createExerciseArea()
     m_fich = new QLineEdit(this);
     m_fich->setObjectName(QStringLiteral("fich"));
     m_fich->setGeometry(fichGeometry);
+    m_fich->setAccessibleName(WorkbenchTexts::exerciseFileName);
     // The exercise tab overlaps the start of the box: it stays in front and the text starts after
     // it.
     m_exerciseButton->raise();
@@ -154,6 +155,7 @@ void WorkbenchWindow::createExerciseArea()
     m_supertext = new QTextEdit(this);
     m_supertext->setObjectName(QStringLiteral("supertext"));
     m_supertext->setGeometry(supertextGeometry);
+    m_supertext->setAccessibleName(WorkbenchTexts::exerciseTextName);
     m_supertext->setAcceptRichText(true);
     connect(m_supertext, &QTextEdit::textChanged, this, [this] {
         if (!m_fich->text().isEmpty())

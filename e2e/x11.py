@@ -1,0 +1,49 @@
+"""What a window manager would do for the user: the close box sends WM_DELETE_WINDOW."""
+
+import ctypes
+import ctypes.util
+import subprocess
+
+_xlib = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+_xlib.XOpenDisplay.restype = ctypes.c_void_p
+_xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+_xlib.XInternAtom.restype = ctypes.c_ulong
+_xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+_xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                             ctypes.c_void_p]
+_xlib.XFlush.argtypes = [ctypes.c_void_p]
+_xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+CLIENT_MESSAGE = 33
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+def window_ids(desktop, title):
+    found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], env=desktop.env,
+                           capture_output=True, text=True)
+    return [int(line) for line in found.stdout.split()]
+
+
+def press_close_box(desktop, title):
+    """Sends the close request to every X window of that title."""
+    display = _xlib.XOpenDisplay(desktop.env["DISPLAY"].encode())
+    assert display, "cannot open the display"
+    try:
+        protocols = _xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        delete = _xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        ids = window_ids(desktop, title)
+        assert ids, f"no X window titled {title!r}"
+        for window in ids:
+            event = _ClientMessage(type=CLIENT_MESSAGE, window=window, message_type=protocols,
+                                   format=32)
+            event.data[0] = delete
+            _xlib.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+        _xlib.XFlush(display)
+    finally:
+        _xlib.XCloseDisplay(display)
