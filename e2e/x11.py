@@ -24,8 +24,13 @@ class _ClientMessage(ctypes.Structure):
                 ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
+def _title_pattern(title):
+    # xdotool matches the bytes of the title: any few stand for a character outside ASCII.
+    return "^" + "".join(c if c.isascii() else ".+" for c in title) + "$"
+
+
 def window_ids(desktop, title):
-    found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], env=desktop.env,
+    found = subprocess.run(["xdotool", "search", "--name", _title_pattern(title)], env=desktop.env,
                            capture_output=True, text=True)
     return [int(line) for line in found.stdout.split()]
 
@@ -47,3 +52,14 @@ def press_close_box(desktop, title):
         _xlib.XFlush(display)
     finally:
         _xlib.XCloseDisplay(display)
+
+
+def window_geometry(desktop, title):
+    """Where the X server shows the one visible window of that title: x, y, width, height in screen
+    pixels (the accessibility tree reports the toolkit's own, unscaled, coordinates)."""
+    found = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", _title_pattern(title), "getwindowgeometry",
+         "--shell"], env=desktop.env, capture_output=True, text=True, check=True)
+    values = dict(line.split("=", 1) for line in found.stdout.split() if "=" in line)
+    assert found.stdout.count("WINDOW=") == 1, f"not one visible window titled {title!r}"
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
