@@ -12,10 +12,11 @@ function(dosarium_library name)
     target_link_libraries(dosarium_${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# dosarium_test(NAME SOURCES ... LIBS ... [GUI]): a GoogleTest executable registered with CTest.
+# dosarium_test(NAME SOURCES ... LIBS ... [GUI] [LABELS ...]): a GoogleTest executable registered
+# with CTest.
 # GUI tests get a QApplication on the offscreen platform; the others a QCoreApplication.
 function(dosarium_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(test_${name} ${ARG_SOURCES})
     set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_compile_options(test_${name} PRIVATE ${DOSARIUM_WARNINGS})
@@ -25,7 +26,9 @@ function(dosarium_test name)
         target_link_libraries(test_${name} PRIVATE dosarium_test_main)
     endif()
     target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
-    gtest_discover_tests(test_${name}
-        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
-        DISCOVERY_TIMEOUT 30)
+    set(properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    if(ARG_LABELS)
+        list(APPEND properties LABELS ${ARG_LABELS})
+    endif()
+    gtest_discover_tests(test_${name} PROPERTIES ${properties} DISCOVERY_TIMEOUT 30)
 endfunction()

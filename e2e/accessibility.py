@@ -82,6 +82,10 @@ def is_focused(node):
     return node.get_state_set().contains(Atspi.StateType.FOCUSED)
 
 
+def is_selected(node):
+    return node.get_state_set().contains(Atspi.StateType.SELECTED)
+
+
 def is_checked(node):
     return node.get_state_set().contains(Atspi.StateType.CHECKED)
 

@@ -14,7 +14,6 @@ from session import Desktop
 
 SCREEN = (1920, 1080)
 SCALE = 1.75
-CALCULATOR = "Machine à calculer"
 CALCULATOR_SIZE = (301, 430)
 # Layout points (window pixels at scale 1) inside the controls the journey uses.
 CALCULATOR_BUTTON = (444, 20)
@@ -50,15 +49,14 @@ def test_workbench_and_its_windows_are_drawn_larger_alike(program, workbench, us
 
     # Real clicks where the layout puts each control, times the scale.
     steps.click_in_layout(user, origin, CALCULATOR_BUTTON, SCALE)
-    program.window(CALCULATOR)
-    cx, cy, cwidth, cheight = x11.window_geometry(desktop, CALCULATOR)
+    program.window(steps.CALCULATOR)
+    cx, cy, cwidth, cheight = x11.window_geometry(desktop, steps.CALCULATOR)
     assert_close((cwidth, cheight), [side * SCALE for side in CALCULATOR_SIZE], 1,
                  "calculator size")
     steps.click_in_layout(user, (cx, cy), KEY_7, SCALE)
-    display = a11y.find(program.window(CALCULATOR), "text")
+    display = a11y.find(program.window(steps.CALCULATOR), "text", "Écran")
     a11y.wait_for(lambda: a11y.text(display) == "7", "7 in the calculator's display")
-    x11.press_close_box(desktop, CALCULATOR)
-    program.no_window(CALCULATOR)
+    steps.close_by_close_box(program, desktop, steps.CALCULATOR)
 
     watcher = a11y.PopupWatcher()
     try:

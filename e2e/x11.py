@@ -25,13 +25,16 @@ class _ClientMessage(ctypes.Structure):
 
 
 def _title_pattern(title):
-    # xdotool matches the bytes of the title: any few stand for a character outside ASCII.
-    return "^" + "".join(c if c.isascii() else ".+" for c in title) + "$"
+    """xdotool reads a title in the locale's encoding, which may not be the program's: every
+    character beyond ASCII matches whatever bytes stand in its place."""
+    special = ".^$*+?()[]{}|\\"
+    return "^" + "".join(("\\" + c if c in special else c) if c.isascii() else ".+"
+                         for c in title) + "$"
 
 
 def window_ids(desktop, title):
-    found = subprocess.run(["xdotool", "search", "--name", _title_pattern(title)], env=desktop.env,
-                           capture_output=True, text=True)
+    found = subprocess.run(["xdotool", "search", "--name", _title_pattern(title)],
+                           env=desktop.env, capture_output=True, text=True)
     return [int(line) for line in found.stdout.split()]
 
 
@@ -52,6 +55,13 @@ def press_close_box(desktop, title):
         _xlib.XFlush(display)
     finally:
         _xlib.XCloseDisplay(display)
+
+
+def give_focus(desktop, title):
+    """Gives the keyboard focus to the window of that title, as a window manager does at start."""
+    ids = window_ids(desktop, title)
+    assert ids, f"no X window titled {title!r}"
+    subprocess.run(["xdotool", "windowfocus", "--sync", str(ids[0])], env=desktop.env, check=True)
 
 
 def window_geometry(desktop, title):

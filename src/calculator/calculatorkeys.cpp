@@ -1,6 +1,7 @@
 #include "calculator/calculatorkeys.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace dosarium {
 
@@ -97,6 +98,59 @@ const std::array<CalculatorKeyDefinition, calculatorKeyCount> keys = {{
     {K::EXE, "EXE", "EXE", "Calculer", 6, 6, grey, nullptr, {}},
 }};
 
+// What a screen reader speaks: the labels are abbreviations, symbols or pictures.
+const std::array<std::pair<CalculatorKey, const char*>, calculatorKeyCount> spokenNames = {{
+    {K::invsin, "arc sinus"},
+    {K::bsin, "sinus"},
+    {K::Command5, "un sur x"},
+    {K::Command1, "ajouter à la mémoire"},
+    {K::Command2, "soustraire de la mémoire"},
+    {K::Command3, "rappel de la mémoire"},
+    {K::Command4, "effacer la mémoire"},
+    {K::invcos, "arc cosinus"},
+    {K::Bcos, "cosinus"},
+    {K::racine, "racine carrée"},
+    {K::btcarre, "x au carré"},
+    {K::puissance, "x puissance y"},
+    {K::Blog, "logarithme décimal"},
+    {K::B10x, "dix puissance x"},
+    {K::Btoncommande3, "arc tangente"},
+    {K::Btan, "tangente"},
+    {K::Bpo, "parenthèse ouvrante"},
+    {K::bpf, "parenthèse fermante"},
+    {K::pi, "pi"},
+    {K::Bln, "logarithme népérien"},
+    {K::Bexp, "e puissance x"},
+    {K::pico, "pico"},
+    {K::tera, "téra"},
+    {K::B7, "7"},
+    {K::B8, "8"},
+    {K::B9, "9"},
+    {K::EFFACE, "effacer le dernier caractère"},
+    {K::RAZ, "tout effacer"},
+    {K::nano, "nano"},
+    {K::giga, "giga"},
+    {K::B4, "4"},
+    {K::B5, "5"},
+    {K::B6, "6"},
+    {K::multip, "multiplier"},
+    {K::div, "diviser"},
+    {K::micro, "micro"},
+    {K::mega, "méga"},
+    {K::B1, "1"},
+    {K::B2, "2"},
+    {K::B3, "3"},
+    {K::plus, "plus"},
+    {K::moins, "moins"},
+    {K::mil, "milli"},
+    {K::kilo, "kilo"},
+    {K::B0, "0"},
+    {K::Bpoint, "point décimal"},
+    {K::BtoEXP, "fois dix puissance"},
+    {K::ANS, "dernière réponse"},
+    {K::EXE, "calculer"},
+}};
+
 } // namespace
 
 const std::array<CalculatorKeyDefinition, calculatorKeyCount>& calculatorKeys()
@@ -108,6 +162,13 @@ const CalculatorKeyDefinition& calculatorKey(CalculatorKey key)
 {
     return *std::find_if(keys.begin(), keys.end(),
                          [key](const CalculatorKeyDefinition& d) { return d.key == key; });
+}
+
+QString calculatorKeySpokenName(CalculatorKey key)
+{
+    const auto found = std::find_if(spokenNames.begin(), spokenNames.end(),
+                                    [key](const auto& entry) { return entry.first == key; });
+    return found == spokenNames.end() ? QString() : QString::fromUtf8(found->second);
 }
 
 QRect calculatorKeyGeometry(int row, int column)

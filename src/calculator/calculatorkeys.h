@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
 
 namespace dosarium {
@@ -77,6 +78,8 @@ constexpr int calculatorKeyCount = 49;
 
 const std::array<CalculatorKeyDefinition, calculatorKeyCount>& calculatorKeys();
 const CalculatorKeyDefinition& calculatorKey(CalculatorKey key);
+// The French name a screen reader speaks for the key; its label stays as it is.
+QString calculatorKeySpokenName(CalculatorKey key);
 // Position and size in the window's client area.
 QRect calculatorKeyGeometry(int row, int column);
 

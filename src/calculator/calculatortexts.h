@@ -53,5 +53,10 @@ inline QString standard()
 {
     return QStringLiteral("Standard");
 }
+// What a screen reader calls the display.
+inline QString screen()
+{
+    return QStringLiteral("Écran");
+}
 
 } // namespace dosarium::calculatortexts

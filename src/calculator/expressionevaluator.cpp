@@ -31,6 +31,14 @@ void requireLength(const std::string& text)
         throw Failure{};
 }
 
+std::string_view withoutOuterSpaces(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 void toUpperAscii(std::string& text)
 {
     for (char& c : text) {
@@ -354,6 +362,11 @@ void ExpressionEvaluator::reduceParentheses(std::string& text, EvaluationCounter
         }
         normaliseExpression(inner);
         applyOperators(inner, counters);
+        // With operators still counted, every group of the inner text was reduced: two tokens
+        // left side by side would be glued into one number when the spaces go. A count that ran
+        // out leaves the group's operators to the recount of a later pass.
+        if (counters.operatorCount > 0 && withoutOuterSpaces(inner).find(' ') != std::string::npos)
+            throw Failure{};
         text.replace(open, close - open + 1, inner);
         requireLength(text);
         --counters.openParenCount;
@@ -435,10 +448,7 @@ void ExpressionEvaluator::evaluateExpression(std::string& text, std::int16_t& er
             countTokens(text, counters);
             if (counters.operatorCount > 0)
                 continue;
-            const std::size_t first = text.find_first_not_of(' ');
-            text = first == std::string::npos
-                       ? std::string()
-                       : text.substr(first, text.find_last_not_of(' ') - first + 1);
+            text = std::string(withoutOuterSpaces(text));
             if (text.find(' ') != std::string::npos)
                 errorCode = EvaluationImpossible;
             return;

@@ -44,6 +44,7 @@ Machine::Machine(CalculatorSession& session, QWidget* parent)
     m_z1 = new QPlainTextEdit(this);
     m_z1->setObjectName(QStringLiteral("z1"));
     m_z1->setGeometry(16, 16, 273, 89);
+    m_z1->setAccessibleName(calculatortexts::screen());
     m_z1->setReadOnly(true);
     // Read-only, yet with a caret, so that the display visibly holds the keyboard focus.
     m_z1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -120,6 +121,7 @@ void Machine::buildKeys()
         const QString label = QString::fromUtf8(definition.label);
         button->setText(label);
         button->setToolTip(QString::fromUtf8(definition.toolTip));
+        button->setAccessibleName(calculatorKeySpokenName(definition.key));
         if (isSymbolLabel(label))
             button->setFont(QFont(QStringLiteral("Times New Roman"), 11));
         if (definition.picture) {

@@ -33,6 +33,7 @@ inline const QString nameLabel = QStringLiteral("Nom du fichier:");
 inline const QString saveButton = QStringLiteral("ENREGISTRER");
 inline const QString openButton = QStringLiteral("OUVRIR");
 inline const QString cancelButton = QStringLiteral("ANNULER");
+inline const QString pathBoxName = QStringLiteral("Chemin du fichier à ouvrir");
 inline const QString loadingNotice = QStringLiteral("Patience: chargement du fichier");
 
 inline const QString filePattern = QStringLiteral("*.C05");

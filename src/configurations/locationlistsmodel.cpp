@@ -52,6 +52,16 @@ QList<Drive> LocationListsModel::mountedDrives()
                          : QStringLiteral("%1 [%2]").arg(drive.rootPath, volume.name());
         drives.append(drive);
     }
+    return withRootFirst(std::move(drives));
+}
+
+QList<Drive> LocationListsModel::withRootFirst(QList<Drive> drives)
+{
+    const QString root = QStringLiteral("/");
+    const bool listed = std::any_of(drives.cbegin(), drives.cend(),
+                                    [&root](const Drive& drive) { return drive.rootPath == root; });
+    if (!listed)
+        drives.append({root, root});
     std::sort(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) {
         if ((a.rootPath == u"/") != (b.rootPath == u"/"))
             return a.rootPath == u"/";

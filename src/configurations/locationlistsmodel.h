@@ -29,6 +29,9 @@ class LocationListsModel {
     // The mounted volumes, the root first; one that cannot be read stays listed and acts as a
     // drive that is not ready.
     static QList<Drive> mountedDrives();
+    // Sorts volumes for the drive list, the root first; the root is added when the mount table
+    // left it out, as in a container or a chroot.
+    static QList<Drive> withRootFirst(QList<Drive> drives);
 
     const QList<Drive>& drives() const { return m_drives; }
     // The drive holding the directory, -1 when none of the drives does.

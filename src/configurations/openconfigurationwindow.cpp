@@ -45,12 +45,21 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
     m_open->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
 
+    // Each label names its box, so that a screen reader says what the box is for (lists take no
+    // name from a buddy label).
+    const auto labelFor = [this](const QString& text, QWidget* box) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(box);
+        box->setAccessibleName(text);
+        return label;
+    };
+    m_path->setAccessibleName(texts::pathBoxName);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(texts::filesLabel, this), 0, 0);
+    layout->addWidget(labelFor(texts::filesLabel, m_lists->fileList()), 0, 0);
     layout->addWidget(m_lists->fileList(), 1, 0, 3, 1);
-    layout->addWidget(new QLabel(texts::openDirectoryLabel, this), 0, 1);
+    layout->addWidget(labelFor(texts::openDirectoryLabel, m_lists->directoryList()), 0, 1);
     layout->addWidget(m_lists->directoryList(), 1, 1);
-    layout->addWidget(new QLabel(texts::driveLabel, this), 2, 1);
+    layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 2, 1);
     layout->addWidget(m_lists->driveList(), 3, 1);
     layout->addWidget(m_path, 4, 0, 1, 2);
     auto* buttons = new QHBoxLayout;

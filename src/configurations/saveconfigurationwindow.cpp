@@ -48,14 +48,22 @@ SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& contro
     m_save->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
 
+    // Each label names its box, so that a screen reader says what the box is for (lists take no
+    // name from a buddy label).
+    const auto labelFor = [this](const QString& text, QWidget* box) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(box);
+        box->setAccessibleName(text);
+        return label;
+    };
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(texts::nameLabel, this), 0, 0);
+    layout->addWidget(labelFor(texts::nameLabel, m_name), 0, 0);
     layout->addWidget(m_name, 1, 0);
-    layout->addWidget(new QLabel(texts::savedFilesLabel, this), 2, 0);
+    layout->addWidget(labelFor(texts::savedFilesLabel, m_lists->fileList()), 2, 0);
     layout->addWidget(m_lists->fileList(), 3, 0, 3, 1);
-    layout->addWidget(new QLabel(texts::saveDirectoryLabel, this), 0, 1);
+    layout->addWidget(labelFor(texts::saveDirectoryLabel, m_lists->directoryList()), 0, 1);
     layout->addWidget(m_lists->directoryList(), 1, 1, 3, 1);
-    layout->addWidget(new QLabel(texts::driveLabel, this), 4, 1);
+    layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 4, 1);
     layout->addWidget(m_lists->driveList(), 5, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -207,7 +207,12 @@ void ExerciseCommands::reopenText()
 
 void ExerciseCommands::printText()
 {
-    QPagedPaintDevice* printer = m_dialogs.choosePrinter();
+    // The exercise's title names the printed document, so that printouts and PDF files of
+    // different exercises can be told apart.
+    const std::optional<ExercisePreview> exercise =
+        ExerciseFile::preview(m_host.exerciseFileName());
+    QPagedPaintDevice* printer =
+        m_dialogs.choosePrinter(exercise ? exercise->title.value_or(QString()) : QString());
     if (!printer)
         return;
     const QTextCursor cursor = m_host.exerciseTextCursor();

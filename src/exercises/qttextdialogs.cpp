@@ -53,10 +53,11 @@ std::optional<QString> QtTextDialogs::openFileName(const FileFilter& filter,
     return run(dialog);
 }
 
-QPagedPaintDevice* QtTextDialogs::choosePrinter()
+QPagedPaintDevice* QtTextDialogs::choosePrinter(const QString& documentName)
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>();
+    m_printer->setDocName(documentName);
     QPrintDialog dialog(m_printer.get(), m_parent ? m_parent.data() : QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;

@@ -19,7 +19,7 @@ class QtTextDialogs : public TextDialogs {
                                         const QString& defaultSuffix) override;
     std::optional<QString> openFileName(const FileFilter& filter,
                                         const QString& initialName) override;
-    QPagedPaintDevice* choosePrinter() override;
+    QPagedPaintDevice* choosePrinter(const QString& documentName) override;
 
   private:
     QPointer<QWidget> m_parent;

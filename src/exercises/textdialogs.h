@@ -22,8 +22,9 @@ class TextDialogs {
                                                 const QString& defaultSuffix) = 0;
     virtual std::optional<QString> openFileName(const FileFilter& filter,
                                                 const QString& initialName) = 0;
-    // The printer chosen and set up; nothing on Cancel. It stays valid until the next call.
-    virtual QPagedPaintDevice* choosePrinter() = 0;
+    // The printer chosen and set up, the document it prints named `documentName` (the title of a
+    // PDF file); nothing on Cancel. It stays valid until the next call.
+    virtual QPagedPaintDevice* choosePrinter(const QString& documentName) = 0;
 };
 
 } // namespace dosarium

@@ -34,6 +34,8 @@ inline const char* home = "Accueil";
 inline const char* searchLabel = "Mot à rechercher :";
 inline const char* backTip = "Revenir à la page précédente";
 inline const char* forwardTip = "Aller à la page suivante";
+// What a screen reader calls the page beside the tabs.
+inline const char* pageName = "Page";
 inline const char* homeTip = "Revenir à la première page";
 
 } // namespace dosarium::helptexts

@@ -69,6 +69,7 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     m_contentsTree = new QTreeWidget;
     m_contentsTree->setObjectName(QStringLiteral("contentsTree"));
     m_contentsTree->setHeaderHidden(true);
+    m_contentsTree->setAccessibleName(QString::fromUtf8(helptexts::contentsTab));
     m_tabs->addTab(m_contentsTree, QString::fromUtf8(helptexts::contentsTab));
 
     auto* indexPage = new QWidget;
@@ -80,6 +81,7 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     searchLabel->setBuddy(m_indexSearch);
     m_indexList = new QListWidget;
     m_indexList->setObjectName(QStringLiteral("indexList"));
+    m_indexList->setAccessibleName(QString::fromUtf8(helptexts::indexTab));
     indexLayout->addWidget(searchLabel);
     indexLayout->addWidget(m_indexSearch);
     indexLayout->addWidget(m_indexList);
@@ -87,6 +89,7 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
 
     m_browser = new HelpBrowser;
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(QString::fromUtf8(helptexts::pageName));
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_tabs);

@@ -40,6 +40,8 @@ constexpr QPoint fioleHome(136, 56);
 constexpr int eprouvetteHomeLeft = 192;
 constexpr int pipjaugHomeLeft = 256;
 constexpr int pipgradHomeLeft = 288;
+// The tall glassware stands below the guidance line (8 to 24), which stays readable above it.
+constexpr int tallGlasswareTop = 26;
 constexpr int upDown1Top = 192;
 // The beaker stands on the balance plate.
 constexpr QPoint becherPlace(180, 84);
@@ -124,13 +126,13 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     add(fiole, WidgetKind::Picture, fioleHome, {57, 129});
     w(fiole).picture = pictures::volumetricFlask;
     w(fiole).toolTip = texts::fioleTip;
-    add(eprouvette, WidgetKind::Picture, {eprouvetteHomeLeft, 24}, {41, 177});
+    add(eprouvette, WidgetKind::Picture, {eprouvetteHomeLeft, tallGlasswareTop}, {41, 177});
     w(eprouvette).picture = pictures::graduatedCylinder;
     w(eprouvette).toolTip = texts::eprouvetteTip;
-    add(pipjaug, WidgetKind::Picture, {pipjaugHomeLeft, 16}, {25, 185});
+    add(pipjaug, WidgetKind::Picture, {pipjaugHomeLeft, tallGlasswareTop}, {25, 185});
     w(pipjaug).picture = pictures::volumetricPipette;
     w(pipjaug).toolTip = texts::pipjaugTip;
-    add(pipgrad, WidgetKind::Picture, {pipgradHomeLeft, 16}, {25, 185});
+    add(pipgrad, WidgetKind::Picture, {pipgradHomeLeft, tallGlasswareTop}, {25, 185});
     w(pipgrad).picture = pictures::graduatedPipette;
     w(pipgrad).toolTip = texts::pipgradTip;
     for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad}) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <utility>
 
 namespace dosarium {
 namespace {} // namespace
@@ -67,15 +68,17 @@ QWidget* BenchView::create(const QString& name)
         return picture;
     }
     case WidgetKind::Label: {
-        auto* label = new QLabel(m_placard);
         for (int i = 0; i < 2; ++i) {
-            if (name == bench::measureChoice(i)) {
-                label->setMouseTracking(true);
-                label->installEventFilter(this);
-                m_measureChoices.insert(label, i);
-            }
+            if (name != bench::measureChoice(i))
+                continue;
+            auto* choice = new BenchChoice(m_placard);
+            choice->setMouseTracking(true);
+            choice->installEventFilter(this);
+            m_measureChoices.insert(choice, i);
+            connect(choice, &BenchChoice::chosen, this, [&model, i] { model.Label3_Click(i); });
+            return choice;
         }
-        return label;
+        return new QLabel(m_placard);
     }
     case WidgetKind::Button: {
         auto* button = new QPushButton(m_placard);
@@ -89,6 +92,10 @@ QWidget* BenchView::create(const QString& name)
     }
     case WidgetKind::Slider: {
         auto* slider = new QScrollBar(Qt::Horizontal, m_placard);
+        // Weighed from the keyboard too: arrows by the arrow step, Page Up and Down by the track
+        // step. A scroll bar's keys are inverted for scrolling text; here Right and Page Up add.
+        slider->setFocusPolicy(Qt::StrongFocus);
+        slider->setInvertedControls(false);
         slider->installEventFilter(this);
         connect(slider, &QScrollBar::valueChanged, this, [this, &model](int value) {
             if (!m_rendering)
@@ -127,9 +134,19 @@ QWidget* BenchView::create(const QString& name)
 void BenchView::render()
 {
     m_rendering = true;
-    for (const QString& name : m_model.widgetNames())
+    // What the step brings is shown before what it takes away is hidden: a control hidden with
+    // the keyboard focus hands it on to the next one shown, where the student goes on.
+    const QStringList names = m_model.widgetNames();
+    for (const QString& name : names)
         renderWidget(name);
+    for (const QString& name : names) {
+        QWidget* target = m_widgets.value(name);
+        if (target && !m_model.widget(name).visible)
+            target->hide();
+    }
     m_rendering = false;
+    if (std::exchange(m_sliderFocusedWhileRendering, false))
+        m_model.HScroll1_GotFocus();
 }
 
 void BenchView::renderWidget(const QString& name)
@@ -174,31 +191,31 @@ void BenchView::renderWidget(const QString& name)
     case WidgetKind::RichText:
         break;
     }
-    target->setVisible(state.visible);
-    if (state.visible)
+    if (state.visible) {
+        target->show();
         target->raise();
+    }
 }
 
 bool BenchView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_rendering) {
-        if (event->type() == QEvent::MouseMove) {
-            if (watched == m_placard) {
-                m_model.placard_MouseMove();
-            } else if (m_measureChoices.contains(watched)) {
-                m_model.Label3_MouseMove(m_measureChoices.value(watched));
-                return true;
-            } else {
-                // Over the result or the slider: not the cupboard's own background.
-                return false;
-            }
-        } else if (event->type() == QEvent::MouseButtonRelease &&
-                   m_measureChoices.contains(watched)) {
-            m_model.Label3_Click(m_measureChoices.value(watched));
+    if (!m_rendering && event->type() == QEvent::MouseMove) {
+        if (watched == m_placard) {
+            m_model.placard_MouseMove();
+        } else if (m_measureChoices.contains(watched)) {
+            m_model.Label3_MouseMove(m_measureChoices.value(watched));
             return true;
-        } else if (event->type() == QEvent::FocusIn && watched == widget(bench::HScroll1)) {
-            m_model.HScroll1_GotFocus();
+        } else {
+            // Over the result or the slider: not the cupboard's own background.
+            return false;
         }
+    }
+    if (event->type() == QEvent::FocusIn && watched == widget(bench::HScroll1)) {
+        // Handed on by a control that a render hid: told once the render is over.
+        if (m_rendering)
+            m_sliderFocusedWhileRendering = true;
+        else
+            m_model.HScroll1_GotFocus();
     }
     return QObject::eventFilter(watched, event);
 }

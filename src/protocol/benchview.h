@@ -36,6 +36,7 @@ class BenchView : public QObject {
     QHash<QString, QWidget*> m_widgets;
     QHash<QObject*, int> m_measureChoices;
     bool m_rendering = false;
+    bool m_sliderFocusedWhileRendering = false;
     // One pointer shared by every clickable picture: making a cursor from a picture is costly.
     QCursor m_pointingHand;
 };

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -85,6 +86,46 @@ void BenchPicture::mouseMoveEvent(QMouseEvent* event)
     emit hovered();
     // The cupboard behind must not take this move for its own.
     event->accept();
+}
+
+BenchChoice::BenchChoice(QWidget* parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BenchChoice::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void BenchChoice::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    emit chosen();
+}
+
+void BenchChoice::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit chosen();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 ArrowSelector::ArrowSelector(QWidget* parent) : QAbstractSlider(parent)

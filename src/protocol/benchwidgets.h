@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QLabel>
 #include <QString>
 
 namespace dosarium {
@@ -26,6 +27,22 @@ class BenchPicture : public QAbstractButton {
 
   private:
     QString m_picture;
+};
+
+// A caption the student picks: by a click, or once reached with Tab, by Space or Enter.
+class BenchChoice : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit BenchChoice(QWidget* parent = nullptr);
+
+  signals:
+    void chosen();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // An up arrow above a down arrow; the neighbouring label shows the value.

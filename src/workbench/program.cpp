@@ -4,16 +4,8 @@
 #include "workbench/applicationdirectory.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 
 namespace dosarium {
-
-Program::QtTranslation::QtTranslation()
-{
-    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
-}
 
 Program::Program(QApplication& application) : m_workbench(m_messages, applicationDirectory())
 {

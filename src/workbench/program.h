@@ -2,9 +2,8 @@
 #pragma once
 
 #include "ui/qtmessageservice.h"
+#include "workbench/qtfrench.h"
 #include "workbench/workbenchwindow.h"
-
-#include <QTranslator>
 
 class QApplication;
 
@@ -21,13 +20,8 @@ class Program {
     void start();
 
   private:
-    // The standard buttons and dialogs speak French; installed before any window exists.
-    struct QtTranslation {
-        QtTranslation();
-        QTranslator translator;
-    };
-
-    QtTranslation m_qtTranslation;
+    // Installed before any window exists.
+    QtFrench m_qtFrench;
     QtMessageService m_messages;
     WorkbenchWindow m_workbench;
 };

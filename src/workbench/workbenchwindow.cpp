@@ -138,6 +138,7 @@ void WorkbenchWindow::createExerciseArea()
     m_exerciseButton->setPixmap(
         svgPixmap(WorkbenchPictures::exerciseButton, QSize(97, 19), devicePixelRatioF()));
     m_exerciseButton->setAccessibleName(WorkbenchTexts::exerciseButtonName);
+    m_exerciseButton->setToolTip(WorkbenchTexts::exerciseButtonName);
     m_exerciseButton->setCursor(pointingHandCursor());
     showHintOnHover(m_exerciseButton, WorkbenchTexts::exerciseButtonHint);
 

@@ -94,9 +94,15 @@ INSTANTIATE_TEST_SUITE_P(
         EvaluationCase{"2(3 - 1)", Degrees, 0, "22"},
         // The recount after the bracket finds the operator the new sign made.
         EvaluationCase{"5(0 - 2)", Degrees, 0, "3"},
-        // An operator count left behind by a lost operator: the inner text stops at "2 0",
-        // whose space vanishes when the whole text is normalised again.
-        EvaluationCase{"(2 + * 3) + 1", Degrees, 0, "21"},
+        // A bracket group left with two numbers side by side fails as the whole text does,
+        // instead of gluing them once its spaces go.
+        EvaluationCase{"(2 + * 3) + 1", Degrees, 1, ""},
+        EvaluationCase{"(2 + * 2)", Degrees, 1, ""}, EvaluationCase{"(2 - / 2)", Degrees, 1, ""},
+        EvaluationCase{"(5E+9 + ^ 2) + 471", Degrees, 1, ""},
+        EvaluationCase{"2 * (1 - * 3 + 4)", Degrees, 1, ""},
+        // A group whose operator count ran short (a sign glued by an inner group became an
+        // operator) is finished by a later pass.
+        EvaluationCase{"(5(0 - 2) + 1)", Degrees, 0, "4"},
         EvaluationCase{"invTAN 1", Degrees, 0, "45"}, EvaluationCase{"invCOS .5", Degrees, 0, "60"},
         EvaluationCase{"cos 3.14159265358979", Radians, 0, "-1"},
         EvaluationCase{"exp 1", Degrees, 0, "2.71828182845905"},

@@ -1,8 +1,11 @@
 #include "calculator/machine.h"
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -217,6 +220,32 @@ TEST_F(MachineWindow, AccessKeys)
     QTest::keyClick(z1, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return display() == "sin invSIN ln "; }));
     EXPECT_TRUE(z1->hasFocus());
+}
+
+TEST_F(MachineWindow, EveryKeyHasItsOwnSpokenFrenchName)
+{
+    QSet<QString> names;
+    for (QPushButton* button : machine->findChildren<QPushButton*>()) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(accessible, nullptr);
+        const QString name = accessible->text(QAccessible::Name);
+        // Symbols, pictures and "&" marks are not words a screen reader can say.
+        static const QRegularExpression spoken(QStringLiteral("^[\\p{L}0-9][\\p{L}0-9 ]*$"));
+        EXPECT_TRUE(spoken.match(name).hasMatch()) << name.toStdString();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 49);
+    const auto nameOf = [this](const char* key) {
+        return QAccessible::queryAccessibleInterface(this->key(key))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(nameOf("btcarre"), "x au carré");
+    EXPECT_EQ(nameOf("puissance"), "x puissance y");
+    EXPECT_EQ(nameOf("racine"), "racine carrée");
+    EXPECT_EQ(nameOf("div"), "diviser");
+    EXPECT_EQ(nameOf("EFFACE"), "effacer le dernier caractère");
+    EXPECT_EQ(nameOf("B7"), "7");
 }
 
 TEST_F(MachineWindow, OptionsReturnToDegreesAndStandardAtEachOpening)

@@ -130,6 +130,24 @@ TEST_F(LocationListsModelTest, StartsOnTheFirstDriveWhenTheDirectoryIsMissing)
     EXPECT_EQ(model.directory(), QDir::cleanPath(driveA.path()));
 }
 
+TEST(LocationListsModelDrives, TheRootIsListedOnceAndFirstWhateverTheMountTableSays)
+{
+    const auto roots = [](const QList<Drive>& drives) {
+        QStringList paths;
+        for (const Drive& drive : drives)
+            paths.append(drive.rootPath);
+        return paths;
+    };
+    // A container or a chroot whose mount table lists nothing usable.
+    EXPECT_EQ(roots(LocationListsModel::withRootFirst({})), QStringList{"/"});
+    EXPECT_EQ(roots(LocationListsModel::withRootFirst({{"/mnt/b", "/mnt/b"}, {"/home", "/home"}})),
+              QStringList({"/", "/home", "/mnt/b"}));
+    const QList<Drive> named =
+        LocationListsModel::withRootFirst({{"/home", "/home"}, {"/ [systeme]", "/"}});
+    EXPECT_EQ(roots(named), QStringList({"/", "/home"}));
+    EXPECT_EQ(named.first().name, "/ [systeme]");
+}
+
 TEST(LocationListsModelDrives, TheRootComesFirst)
 {
     const QList<Drive> drives = LocationListsModel::mountedDrives();

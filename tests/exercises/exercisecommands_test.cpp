@@ -1,8 +1,8 @@
-#include "unprivileged.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisetexts.h"
 #include "exercisetestsupport.h"
 #include "scriptedmessageservice.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -70,6 +70,25 @@ TEST_F(ExerciseCommandsTest, OpeningLoadsStatementAndConfiguration)
     // Typing in the statement is now an edit the loss guard protects.
     host.type(QStringLiteral("Ma réponse"));
     EXPECT_TRUE(host.modified);
+}
+
+// The printed document is named after the exercise shown; other texts print without a name.
+TEST_F(ExerciseCommandsTest, PrintedDocumentIsNamedAfterTheExercise)
+{
+    QStringList records(ExerciseFile::Title, QStringLiteral(" "));
+    records.first() = QStringLiteral("enonce.html");
+    records.last() = QStringLiteral("Diluer une solution de sulfate de cuivre");
+    writeExerciseFile(directory + QStringLiteral("titre.E12"), records);
+
+    commands.printText();
+    EXPECT_EQ(dialogs.lastDocumentName, QString());
+    openExercise(QStringLiteral("titre.E12"));
+    commands.printText();
+    EXPECT_EQ(dialogs.lastDocumentName, records.last());
+    ASSERT_TRUE(commands.closeExercise());
+    commands.printText();
+    EXPECT_EQ(dialogs.lastDocumentName, QString());
+    EXPECT_EQ(dialogs.printerAsked, 3);
 }
 
 TEST_F(ExerciseCommandsTest, StatementWithoutConfigurationLeavesTheBench)

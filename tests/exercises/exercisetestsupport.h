@@ -96,9 +96,10 @@ class ScriptedDialogs : public TextDialogs {
         ++openAsked;
         return openPath;
     }
-    QPagedPaintDevice* choosePrinter() override
+    QPagedPaintDevice* choosePrinter(const QString& documentName) override
     {
         ++printerAsked;
+        lastDocumentName = documentName;
         return printer;
     }
 
@@ -108,6 +109,7 @@ class ScriptedDialogs : public TextDialogs {
     FileFilter lastFilter;
     QString lastSuffix;
     QString lastInitialName;
+    QString lastDocumentName;
     int saveAsked = 0;
     int openAsked = 0;
     int printerAsked = 0;

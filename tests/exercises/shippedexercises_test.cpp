@@ -1,17 +1,14 @@
 // The exercises shipped with the program: their sources read, their files are written, and every
 // number their corrections quote is the one the bench computes.
-#include "benchmodelbench.h"
-#include "configurations/configurationcontroller.h"
+#include "benchrun.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
 #include "exercises/exercisesource.h"
 #include "exercises/rtfcodec.h"
 #include "exercisetestsupport.h"
-#include "scriptedmessageservice.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,23 +35,6 @@ std::vector<std::string> shippedFolders()
     return names;
 }
 
-struct BenchRun {
-    QList<Message> messages;
-    QString result; // the result box's text; empty when the bench refused
-};
-
-// Loads a configuration file onto a bench, as opening the exercise or its correction does.
-BenchRun runOnBench(const QString& configurationPath)
-{
-    ScriptedMessageService messages;
-    BenchModel model(messages, QLocale(QLocale::French, QLocale::France));
-    BenchModelBench bench(model);
-    ConfigurationController controller(bench, messages);
-    controller.setConfigPath(configurationPath);
-    controller.loadConfiguration();
-    return {messages.shown, model.resultDocument().toPlainText()};
-}
-
 // "1,00 × 10^{-1} mol·L^{-1}" and "0,5 %" as the corrections write what the bench shows.
 struct QuotedResult {
     QString concentration;
@@ -63,18 +43,14 @@ struct QuotedResult {
 
 std::optional<QuotedResult> quotedResult(const QString& resultText)
 {
-    static const QRegularExpression concentration(
-        QStringLiteral("C = (\\d,\\d\\d)(?: \u00b7 10(-?\\d+))? mol \u00b7 L-1"));
-    static const QRegularExpression uncertainty(QStringLiteral(": (\\d+,\\d) %"));
-    const QRegularExpressionMatch c = concentration.match(resultText);
-    const QRegularExpressionMatch u = uncertainty.match(resultText);
-    if (!c.hasMatch() || !u.hasMatch())
+    const std::optional<ShownResult> shown = shownResult(resultText);
+    if (!shown)
         return std::nullopt;
-    QString quoted = c.captured(1);
-    if (!c.captured(2).isEmpty())
-        quoted += QStringLiteral(" × 10^{") + c.captured(2) + QLatin1Char('}');
+    QString quoted = shown->mantissa;
+    if (shown->exponent != 0)
+        quoted += QStringLiteral(" × 10^{%1}").arg(shown->exponent);
     return QuotedResult{quoted + QStringLiteral(" mol·L^{-1}"),
-                        u.captured(1) + QStringLiteral(" %")};
+                        shown->uncertainty + QStringLiteral(" %")};
 }
 
 class ShippedExercise : public ::testing::TestWithParam<std::string> {
@@ -184,7 +160,8 @@ TEST_P(ShippedExercise, BenchRunsTheStatementAsItSays)
     }
 }
 
-// Every concentration and uncertainty a correction quotes is what the bench shows.
+// Every preparation a correction quotes is named with its sample and flask (there or in the
+// statement), and its concentration and uncertainty are what the bench shows.
 TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
 {
     QList<std::pair<QString, PreparationSource>> runs;
@@ -208,6 +185,10 @@ TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
             << result->concentration.toStdString() << " missing from the correction";
         EXPECT_TRUE(source.correction.contains(result->uncertainty))
             << result->uncertainty.toStdString() << " missing from the correction";
+        for (const QString& setting : {quantity(preparation), flaskText(preparation)}) {
+            EXPECT_TRUE((source.statement + source.correction).contains(setting))
+                << setting.toStdString() << " missing from the statement and the correction";
+        }
         EXPECT_EQ(run.messages.size(), preparation.expectedMessage.isEmpty() ? 0 : 1);
     }
 }

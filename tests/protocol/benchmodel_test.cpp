@@ -274,6 +274,15 @@ TEST_P(Situations, ShowExactlyTheirWidgets)
     QStringList shown = model.visibleWidgets();
     shown.removeOne(conseil);
     EXPECT_EQ(sorted(shown), sorted(s.shown));
+    // No picture stands across the guidance line.
+    const QRect guidance(model.widget(conseil).position, model.widget(conseil).size);
+    for (const QString& name : shown) {
+        const BenchWidget& shownWidget = model.widget(name);
+        if (shownWidget.kind == WidgetKind::Picture) {
+            EXPECT_FALSE(QRect(shownWidget.position, shownWidget.size).intersects(guidance))
+                << name.toStdString();
+        }
+    }
     EXPECT_EQ(model.state().protocolStep, s.step);
     EXPECT_EQ(model.isUndoEnabled(), s.undo);
     EXPECT_EQ(model.isSaveEnabled(), s.save);

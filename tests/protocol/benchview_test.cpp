@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QLabel>
 #include <QSvgRenderer>
 #include <QTest>
@@ -143,4 +144,79 @@ TEST_F(BenchViewTest, ABottlePressedWithoutAHoverIsTheOneChosen)
     EXPECT_EQ(model.state().reagentIndex, 8);
     EXPECT_EQ(model.label1(), Catalogue::reagent(8)->name);
     EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseGlassware);
+}
+
+TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
+{
+    placard.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&placard));
+    const auto focused = [] {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    };
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    // Past a choice the focus is on the next control of the preparation, or one Tab before it.
+    const auto tabTo = [&](const QString& name, int presses = 1) {
+        for (int i = 0; i < presses && focused() != name; ++i)
+            press(Qt::Key_Tab);
+        return focused() == name;
+    };
+
+    // Ethanol, weighed in the beaker.
+    ASSERT_TRUE(tabTo(bench::bottle(0)));
+    press(Qt::Key_Space);
+    ASSERT_TRUE(tabTo(bench::measureChoice(0))) << focused().toStdString();
+    press(Qt::Key_Space);
+    EXPECT_EQ(model.widget(bench::conseil).caption, texts::setMass);
+    ASSERT_TRUE(tabTo(bench::HScroll1)) << focused().toStdString();
+    EXPECT_EQ(model.info(), texts::hintSlider);
+    press(Qt::Key_Right);
+    EXPECT_EQ(model.state().sampledMass, 0.01f);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelmasse)->text(), QStringLiteral("1,01 g"));
+    press(Qt::Key_Left);
+    press(Qt::Key_PageDown);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(model.state().sampledMass, 1.0f);
+    ASSERT_TRUE(tabTo(bench::masse)) << focused().toStdString();
+    press(Qt::Key_Space);
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
+    ASSERT_TRUE(tabTo(bench::UpDown1)) << focused().toStdString();
+    press(Qt::Key_Up);
+    EXPECT_EQ(model.state().flaskVolume, 250.0f);
+    ASSERT_TRUE(tabTo(bench::validvol)) << focused().toStdString();
+    press(Qt::Key_Space);
+    EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
+    EXPECT_TRUE(placard.findChild<QWidget*>(bench::resultat)->isVisible());
+
+    // A copper sulfate solution, taken with the volumetric pipette.
+    model.Command3_Click();
+    ASSERT_TRUE(tabTo(bench::bottle(7), bench::bottleCount)) << focused().toStdString();
+    press(Qt::Key_Space);
+    ASSERT_TRUE(tabTo(bench::fiole)) << focused().toStdString();
+    ASSERT_TRUE(tabTo(bench::eprouvette));
+    ASSERT_TRUE(tabTo(bench::pipjaug));
+    press(Qt::Key_Space);
+    EXPECT_EQ(model.state().samplingTool, SamplingTool::VolumetricPipette);
+    ASSERT_TRUE(tabTo(bench::UpDown2)) << focused().toStdString();
+    press(Qt::Key_Down);
+    EXPECT_EQ(model.state().sampledVolume, 5.0f);
+    ASSERT_TRUE(tabTo(bench::validprel)) << focused().toStdString();
+    press(Qt::Key_Space);
+    ASSERT_TRUE(tabTo(bench::UpDown1)) << focused().toStdString();
+}
+
+TEST_F(BenchViewTest, AClickGivesTheSliderTheFocusAndItsHint)
+{
+    placard.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&placard));
+    model.liquide_MouseMove(3);
+    model.liquide_Click(3);
+    QWidget* slider = placard.findChild<QWidget*>(bench::HScroll1);
+    placard.setFocus();
+    ASSERT_FALSE(slider->hasFocus());
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 4, 8));
+    EXPECT_TRUE(slider->hasFocus());
+    EXPECT_EQ(model.info(), texts::hintSlider);
+    EXPECT_EQ(model.state().sampledMass, 0.01f);
 }

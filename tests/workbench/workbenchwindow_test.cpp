@@ -92,6 +92,9 @@ TEST(WorkbenchWindow, CommandBarCaptionsAndStartingStates)
             QString(names[i]) != "Command4" && QString(names[i]) != "Command11";
         EXPECT_EQ(button->isEnabled(), startsEnabled) << names[i];
     }
+    const auto* exercises = w.window.findChild<PictureButton*>(QStringLiteral("BTEXO"));
+    ASSERT_NE(exercises, nullptr);
+    EXPECT_EQ(exercises->toolTip(), QStringLiteral("Exercices"));
 }
 
 TEST(WorkbenchWindow, NarrowScreenRulePinsOnlyNarrowScreens)

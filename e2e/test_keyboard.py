@@ -1,0 +1,62 @@
+"""Journey: a student without a mouse prepares a solution with Tab, the arrows, Page Up, Space and
+Enter, weighing a pure liquid on the balance."""
+
+import accessibility as a11y
+import steps
+import x11
+
+WHICH_SAMPLING = "Quel type de prélèvement ?"
+SET_MASS = "Indiquer la masse de solide à prélever et valider"
+CHOOSE_FLASK = "Choisir une fiole jaugée pour préparer la solution"
+SLIDER_HINT = "Déplacer le curseur directement avec la souris et affiner le réglage avec les boutons"
+MASS, FLASK = "Masse prélevée", "Volume de la fiole jaugée"
+VALIDATE_MASS, VALIDATE_FLASK = "Valider la masse pesée", "Valider la fiole jaugée"
+REFUSED, SOLUTE_VOLUME = "Volume insuffisant", "La fiole choisie a un volume inférieur au soluté."
+
+
+def test_keyboard_preparation(program, workbench, user, desktop):
+    def find(role_name, name):
+        return a11y.find(workbench, role_name, name)
+
+    def keys(*names, then):
+        user.key(*names)
+        return find("label", then)
+
+    x11.give_focus(desktop, "Dosarium")
+    steps.tab_to(workbench, user, "push button", "Flacon : Ethanol absolu")
+    keys("space", then=WHICH_SAMPLING)
+    steps.tab_to(workbench, user, "label", "Mesure d'une masse")
+    keys("space", then=SET_MASS)
+
+    # The balance: Page Up adds 1,00 g, the arrows 0,01 g.
+    slider = steps.tab_to(workbench, user, "scroll bar", MASS)
+    find("label", SLIDER_HINT)
+    keys(*["Prior"] * 41, then="41,00 g")
+    keys("Next", then="40,00 g")
+    keys("Right", then="40,01 g")
+    keys("Left", then="40,00 g")
+    assert a11y.value(slider) == 4000
+    steps.tab_to(workbench, user, "push button", VALIDATE_MASS)
+    keys("space", then=CHOOSE_FLASK)
+
+    # 40 g of ethanol fill more than 50 mL: refused, the box answered with Enter.
+    steps.tab_to(workbench, user, "spin button", FLASK)
+    keys("Down", "Down", then="50 mL")
+    steps.tab_to(workbench, user, "push button", VALIDATE_FLASK)
+    user.key("space")
+    assert steps.answer_by_key(program, user, REFUSED) == SOLUTE_VOLUME
+    x11.give_focus(desktop, "Dosarium")  # what a window manager does when a box closes
+
+    steps.tab_to(workbench, user, "spin button", FLASK)
+    keys("Up", then="100 mL")
+    steps.tab_to(workbench, user, "push button", VALIDATE_FLASK)
+    keys("space", then="Solution préparée")
+    text, raised = steps.result(workbench)
+    assert "d'éthanol de concentration :\n\nC = 8,70 mol · L-1\n\n" in text and raised == ["-1"]
+    assert text.endswith(" : 0,2 %")
+
+    # The access keys of "Annuler" and "Nouveau".
+    keys("alt+u", then="200 mL")
+    assert not a11y.find_all(workbench, "text", steps.RESULT)
+    keys("alt+n", then="Choisir un composé")
+    assert not a11y.is_enabled(find("push button", "Annuler"))
