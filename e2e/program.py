@@ -39,14 +39,11 @@ class Program:
         self.log = self.folder.parent / (self.folder.name + ".log")
 
     def start(self, extra_env=None):
-        env = dict(self.desktop.env)
-        env.update(extra_env or {})
         with open(self.log, "ab") as log:
-            self.process = subprocess.Popen(
-                [str(self.binary)], env=env, stdout=log, stderr=subprocess.STDOUT,
-                process_group=self.desktop._group)
-        self.desktop._processes.append(self.process)
-        self.app = accessibility.application(APP_NAME)
+            self.process = self.desktop.run([str(self.binary)], extra_env, stdout=log,
+                                            stderr=subprocess.STDOUT)
+        # A program built with the sanitizers takes a while to come up.
+        self.app = accessibility.application(APP_NAME, timeout=60)
         return self
 
     def workbench(self):

@@ -4,6 +4,7 @@ Everything started here shares one process group, so that the journey's end (pas
 down every daemon that D-Bus activation started on the way, and nothing outlives the test.
 """
 
+import ctypes
 import os
 import shutil
 import signal
@@ -11,6 +12,15 @@ import subprocess
 import tempfile
 import time
 from pathlib import Path
+
+
+_libc = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def _end_with_parent():
+    """A journey killed by its time limit runs no clean-up: its daemons then end with it."""
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def _read_line(stream, timeout):
@@ -39,11 +49,11 @@ class Desktop:
         self.env = {}
 
     def _spawn(self, args, **kwargs):
+        group = 0 if self._group is None else self._group
+        process = subprocess.Popen(args, process_group=group, preexec_fn=_end_with_parent,
+                                   **kwargs)
         if self._group is None:
-            process = subprocess.Popen(args, process_group=0, **kwargs)
             self._group = process.pid
-        else:
-            process = subprocess.Popen(args, process_group=self._group, **kwargs)
         self._processes.append(process)
         return process
 
@@ -55,19 +65,24 @@ class Desktop:
         display = ":" + _read_line(xvfb.stdout, 20)
         runtime = self.home / "run"
         runtime.mkdir(mode=0o700)
-        bus = self._spawn(
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        address = _read_line(bus.stdout, 20)
         self.env = dict(os.environ)
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
-                     "SESSION_MANAGER", "AT_SPI_BUS_ADDRESS"):
+                     "SESSION_MANAGER", "AT_SPI_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS"):
             self.env.pop(name, None)
+        # The daemons that D-Bus starts on demand inherit this: the accessibility bus puts its
+        # socket in this desktop's own folders, not in a place that journeys run side by side share.
         self.env.update({
             "DISPLAY": display,
-            "DBUS_SESSION_BUS_ADDRESS": address,
             "XDG_RUNTIME_DIR": str(runtime),
+            "XDG_CACHE_HOME": str(self.home / "cache"),
             "HOME": str(self.home),
+        })
+        bus = self._spawn(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=self.env)
+        address = _read_line(bus.stdout, 20)
+        self.env.update({
+            "DBUS_SESSION_BUS_ADDRESS": address,
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_ACCESSIBILITY": "1",
@@ -79,9 +94,9 @@ class Desktop:
         os.environ.update(self.env)
         return self
 
-    def run(self, args, **kwargs):
+    def run(self, args, extra_env=None, **kwargs):
         """Starts a program on this desktop, in the desktop's process group."""
-        return self._spawn(args, env=self.env, **kwargs)
+        return self._spawn(args, env=dict(self.env, **(extra_env or {})), **kwargs)
 
     def stop(self):
         if self._group is not None:

@@ -1,9 +1,12 @@
 #include "exercises/exercisecommands.h"
 
+#include "configurations/configurationtrial.h"
+#include "exercises/correctioncomparison.h"
 #include "exercises/exercisehost.h"
 #include "exercises/exercisetexts.h"
 #include "exercises/richtextcodec.h"
 #include "exercises/textdialogs.h"
+#include "protocol/benchmodel.h"
 #include "ui/messageservice.h"
 
 #include <QFile>
@@ -105,6 +108,10 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected)
     m_host.setExerciseFileName(exerciseFile);
     m_openedExerciseDirectory = m_exerciseDirectory;
     m_correctionAvailable = corrected;
+    const std::optional<ExerciseFileNames> correction = ExerciseFile::correction(exerciseFile);
+    m_correctionConfiguration = correction && !isBlank(correction->configuration)
+                                    ? m_exerciseDirectory + correction->configuration
+                                    : QString();
     if (!isBlank(names->configuration))
         m_host.loadConfiguration(m_exerciseDirectory + names->configuration);
     m_host.setExerciseTextReadOnly(false);
@@ -144,6 +151,21 @@ bool ExerciseCommands::showCorrection()
     m_host.setBusy(false);
     m_host.setExerciseTextModified(false);
     return true;
+}
+
+void ExerciseCommands::compareWithCorrection()
+{
+    if (m_correctionConfiguration.isEmpty())
+        return;
+    const BenchModel& bench = m_host.benchModel();
+    const BenchPreparation student = benchPreparation(bench);
+    // Nothing of the correction is shown to a student who has no result yet.
+    const ConfigurationTrial correction =
+        student.result ? tryConfiguration(m_correctionConfiguration, bench.locale())
+                       : ConfigurationTrial{};
+    const ComparisonReport report = buildComparisonReport(student, correction, bench.locale());
+    m_messages.inform(comparisonMessageText(report), ExerciseTexts::compareTitle,
+                      MessageIcon::Information);
 }
 
 bool ExerciseCommands::writeRichText(const QString& path)
@@ -197,6 +219,7 @@ void ExerciseCommands::reopenText()
     if (!path)
         return;
     m_correctionAvailable = false;
+    m_correctionConfiguration.clear();
     if (!loadRichText(*path))
         m_messages.inform(ExerciseTexts::driveText, ExerciseTexts::readErrorTitle,
                           MessageIcon::Critical);
@@ -234,6 +257,7 @@ bool ExerciseCommands::closeExercise()
     m_host.setExerciseFileName(QString());
     m_host.showWelcomeText();
     m_correctionAvailable = false;
+    m_correctionConfiguration.clear();
     m_openedExerciseDirectory.clear();
     return true;
 }

@@ -28,6 +28,8 @@ class ExerciseCommands {
     const QString& exerciseDirectory() const { return m_exerciseDirectory; }
     void setExerciseDirectory(const QString& directory);
     bool correctionAvailable() const { return m_correctionAvailable; }
+    // The exercise opened last names a configuration for its correction.
+    bool correctionConfigurationAvailable() const { return !m_correctionConfiguration.isEmpty(); }
 
     // True when nothing is lost or the user accepts to lose the edits.
     bool confirmTextLoss();
@@ -41,6 +43,9 @@ class ExerciseCommands {
 
     // The commands of the exercise menu; those returning true end by closing the exercise window.
     bool showCorrection();
+    // Replays the correction's configuration on a bench of its own and tells the student how
+    // the preparation on the workbench compares; nothing else changes.
+    void compareWithCorrection();
     void saveText();
     void reopenText();
     void printText();
@@ -58,6 +63,8 @@ class ExerciseCommands {
     // Where the names of the exercise shown are resolved, whatever directory the list shows since.
     QString m_openedExerciseDirectory;
     bool m_correctionAvailable = false;
+    // The full path of the correction's configuration, empty when the exercise has none.
+    QString m_correctionConfiguration;
 };
 
 } // namespace dosarium

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace dosarium {
 
+class BenchModel;
+
 class ExerciseHost {
   public:
     virtual ~ExerciseHost() = default;
@@ -32,6 +34,8 @@ class ExerciseHost {
     // Sets the configuration path and loads it onto the bench; the loading reports its own
     // failures and sets the window title.
     virtual void loadConfiguration(const QString& path) = 0;
+    // The bench the student prepares on, read by the comparison with the correction.
+    virtual const BenchModel& benchModel() const = 0;
 
     // The hourglass pointer while a correction loads.
     virtual void setBusy(bool busy) = 0;

@@ -56,19 +56,23 @@ void ExerciseMenu::createMenu(ExerciseWindow* window)
     };
     add("openexo", ExerciseTexts::menuOpenExercise, &ExerciseMenu::openexo_Click);
     add("opencor", ExerciseTexts::menuShowCorrection, &ExerciseMenu::opencor_Click);
+    add("comparecor", ExerciseTexts::menuCompare, &ExerciseMenu::comparecor_Click);
     m_menu->addSeparator();
     add("savetexte", ExerciseTexts::menuSaveText, &ExerciseMenu::savetexte_Click);
     add("opentexte", ExerciseTexts::menuReopenText, &ExerciseMenu::opentexte_Click);
     add("imprimetexte", ExerciseTexts::menuPrintText, &ExerciseMenu::imprimetexte_Click);
     m_menu->addSeparator();
     add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
-    connect(m_menu, &QMenu::aboutToShow, this,
-            [this] { entry("opencor")->setEnabled(m_commands.correctionAvailable()); });
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        entry("opencor")->setEnabled(m_commands.correctionAvailable());
+        entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
+    });
 }
 
 void ExerciseMenu::updateEntries()
 {
     entry("opencor")->setEnabled(m_commands.correctionAvailable());
+    entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
     entry("Closexo")->setEnabled(!m_host.exerciseFileName().isEmpty());
 }
 
@@ -103,6 +107,11 @@ void ExerciseMenu::opencor_Click()
 {
     if (m_commands.showCorrection())
         closeWindow();
+}
+
+void ExerciseMenu::comparecor_Click()
+{
+    m_commands.compareWithCorrection();
 }
 
 void ExerciseMenu::savetexte_Click()

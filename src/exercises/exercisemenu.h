@@ -49,6 +49,7 @@ class ExerciseMenu : public QObject {
     // The menu's commands.
     void openexo_Click();
     void opencor_Click();
+    void comparecor_Click();
     void savetexte_Click();
     void opentexte_Click();
     void imprimetexte_Click();

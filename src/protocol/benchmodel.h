@@ -52,6 +52,7 @@ class BenchModel : public QObject {
     const BenchWidget& widget(const QString& name) const;
     QStringList visibleWidgets() const;
 
+    const QLocale& locale() const { return m_locale; }
     const PreparationState& state() const { return m_state; }
     // For the configuration reader, which stores some fields before replaying the handlers.
     PreparationState& mutableState() { return m_state; }

@@ -122,9 +122,14 @@ Scientific scientific(double value, int significantDigits, const QLocale& locale
 
 QString hundredthsWithOneDecimal(int hundredths, const QLocale& locale)
 {
-    const bool negative = hundredths < 0;
+    return withSeparator(QByteArray::number(std::abs(roundedTenths(hundredths))), 1, hundredths < 0,
+                         locale);
+}
+
+int roundedTenths(int hundredths)
+{
     const int tenths = (std::abs(hundredths) + 5) / 10;
-    return withSeparator(QByteArray::number(tenths), 1, negative, locale);
+    return hundredths < 0 ? -tenths : tenths;
 }
 
 } // namespace dosarium::numbertext

@@ -27,5 +27,7 @@ Scientific scientific(double value, int significantDigits, const QLocale& locale
 
 // An integer count of hundredths, written with one decimal ("##0.0" of count / 100).
 QString hundredthsWithOneDecimal(int hundredths, const QLocale& locale);
+// The count of tenths that text shows, a half rounded away from zero.
+int roundedTenths(int hundredths);
 
 } // namespace dosarium::numbertext

@@ -1,6 +1,7 @@
 #include "workbench/program.h"
 
 #include "help/helpcontroller.h"
+#include "ui/windowaccessibility.h"
 #include "workbench/applicationdirectory.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ namespace dosarium {
 Program::Program(QApplication& application) : m_workbench(m_messages, applicationDirectory())
 {
     QApplication::setApplicationName(QStringLiteral("Dosarium"));
+    announceTopLevelWidgetsAsWindows();
     // The program ends at once: the other windows close without asking their own questions.
     QObject::connect(
         &m_workbench, &WorkbenchWindow::unloaded, &application, [] { QCoreApplication::exit(0); },

@@ -6,6 +6,8 @@
 #include "exercises/exercisehost.h"
 #include "exercises/richtextcodec.h"
 #include "exercises/textdialogs.h"
+#include "protocol/benchmodel.h"
+#include "scriptedmessageservice.h"
 
 #include <QFile>
 #include <QObject>
@@ -49,6 +51,7 @@ class FakeHost : public ExerciseHost {
         ++welcomeShown;
     }
     void loadConfiguration(const QString& path) override { loadedConfigurations.append(path); }
+    const BenchModel& benchModel() const override { return bench; }
     void setBusy(bool busy) override { busyChanges.append(busy); }
     QWidget* hostWindow() override { return nullptr; }
     QWidget* exerciseButton() override { return nullptr; }
@@ -65,6 +68,8 @@ class FakeHost : public ExerciseHost {
     int welcomeShown = 0;
     QStringList loadedConfigurations;
     QList<bool> busyChanges;
+    ScriptedMessageService benchMessages;
+    BenchModel bench{benchMessages, QLocale(QLocale::French, QLocale::France)};
 };
 
 // Rich text as HTML: enough to check that the commands hand the right bytes to the right place.

@@ -167,7 +167,9 @@ TEST_F(ExerciseWindowTest, MenuEntriesInOrder)
     EXPECT_EQ(
         entries,
         (QStringList{QStringLiteral("openexo:Ouvrir un exercice (énoncé + configuration)"),
-                     QStringLiteral("opencor:Voir la correction"), QStringLiteral("-"),
+                     QStringLiteral("opencor:Voir la correction"),
+                     QStringLiteral("comparecor:Comparer ma préparation au corrigé"),
+                     QStringLiteral("-"),
                      QStringLiteral("savetexte:Enregistrer le contenu de la fenêtre exercice"),
                      QStringLiteral("opentexte:Retrouver un texte"),
                      QStringLiteral("imprimetexte:Imprimer le contenu de la fenêtre exercice"),
@@ -177,24 +179,37 @@ TEST_F(ExerciseWindowTest, MenuEntriesInOrder)
 
 TEST_F(ExerciseWindowTest, MenuStatesFollowTheTextShown)
 {
-    menu.updateEntries();
-    EXPECT_FALSE(menu.entry("opencor")->isEnabled());
-    EXPECT_FALSE(menu.entry("Closexo")->isEnabled());
+    // c has a correction configuration but no correction text; a has only the text.
+    writeExerciseFile(
+        directory + QStringLiteral("c.E12"),
+        {QStringLiteral("a.html"), QString(), QString(), QStringLiteral("c-corrige.C05")});
+    const auto states = [&] {
+        menu.updateEntries();
+        return QList<bool>{menu.entry("opencor")->isEnabled(),
+                           menu.entry("comparecor")->isEnabled(),
+                           menu.entry("Closexo")->isEnabled()};
+    };
+    EXPECT_EQ(states(), (QList<bool>{false, false, false}));
     EXPECT_TRUE(menu.entry("savetexte")->isEnabled());
 
     menu.commands().setExerciseDirectory(directory);
     ASSERT_TRUE(menu.commands().openExercise(directory + QStringLiteral("a.E12"), false));
-    menu.updateEntries();
-    EXPECT_FALSE(menu.entry("opencor")->isEnabled());
-    EXPECT_TRUE(menu.entry("Closexo")->isEnabled());
-
+    EXPECT_EQ(states(), (QList<bool>{false, false, true}));
     ASSERT_TRUE(menu.commands().openExercise(directory + QStringLiteral("a.E12"), true));
-    menu.updateEntries();
-    EXPECT_TRUE(menu.entry("opencor")->isEnabled());
+    EXPECT_EQ(states(), (QList<bool>{true, false, true}));
+    ASSERT_TRUE(menu.commands().openExercise(directory + QStringLiteral("c.E12"), true));
+    EXPECT_EQ(states(), (QList<bool>{true, true, true}));
 
     menu.popUp();
     EXPECT_TRUE(menu.menu()->isVisible());
     menu.menu()->hide();
+
+    dialogs.openPath = directory + QStringLiteral("a.html");
+    menu.entry("opentexte")->trigger();
+    EXPECT_EQ(states(), (QList<bool>{false, false, true}));
+    ASSERT_TRUE(menu.commands().openExercise(directory + QStringLiteral("c.E12"), true));
+    menu.entry("Closexo")->trigger();
+    EXPECT_EQ(states(), (QList<bool>{false, false, false}));
 }
 
 TEST_F(ExerciseWindowTest, OpeningThroughTheMenuThenClosingTheExercise)

@@ -1,3 +1,7 @@
+#include "exercises/exercisecommands.h"
+#include "exercises/exercisemenu.h"
+#include "exercises/exercisesource.h"
+#include "exercises/exercisetexts.h"
 #include "protocol/benchmodel.h"
 #include "scriptedmessageservice.h"
 #include "ui/picturebutton.h"
@@ -6,7 +10,10 @@
 #include "workbench/windowgeometry.h"
 #include "workbench/workbenchwindow.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -206,4 +213,96 @@ TEST(WorkbenchWindow, NewPreparationAndUndoButtonsDriveTheBench)
     EXPECT_EQ(w.window.bench().state().protocolStep, ProtocolStep::NoPreparation);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Dosarium"));
+}
+
+namespace {
+
+// Everything of the workbench a comparison must leave alone, files included.
+struct WorkbenchSnapshot {
+    PreparationState state;
+    QStringList visibleWidgets;
+    QString result;
+    QString caption;
+    QString title;
+    QString text;
+    bool readOnly = false;
+    QString fich;
+    QString configPath;
+    QStringList files;
+
+    bool operator==(const WorkbenchSnapshot&) const = default;
+};
+
+QStringList filesUnder(const QString& directory)
+{
+    QStringList files;
+    QDirIterator it(directory, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        QFile file(info.filePath());
+        file.open(QIODevice::ReadOnly);
+        files << info.filePath() + QLatin1Char(' ') +
+                     info.lastModified().toString(Qt::ISODateWithMs) + QLatin1Char(' ') +
+                     QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex();
+    }
+    files.sort();
+    return files;
+}
+
+WorkbenchSnapshot snapshot(Workbench& w, const QString& exerciseDirectory)
+{
+    const BenchModel& bench = w.window.bench();
+    return {bench.state(),
+            bench.visibleWidgets(),
+            bench.resultDocument().toHtml(),
+            bench.windowCaption(),
+            w.window.windowTitle(),
+            w.window.supertext()->toHtml(),
+            w.window.supertext()->isReadOnly(),
+            w.window.fich()->text(),
+            w.window.configurations().configPath(),
+            filesUnder(w.dir.path()) + filesUnder(exerciseDirectory)};
+}
+
+} // namespace
+
+TEST(WorkbenchWindow, ComparingWithTheCorrectionLeavesTheWorkbenchAsItWas)
+{
+    Workbench w;
+    w.window.load();
+    const QString root =
+        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
+    const SourceReading reading = ExerciseSourceReader::read(
+        root + QStringLiteral("/exercises-data/06-soude-choix-verrerie"));
+    ASSERT_TRUE(reading.source);
+    QTemporaryDir exercises;
+    ASSERT_TRUE(ExerciseWriter::write(*reading.source, exercises.path(), nullptr));
+    ExerciseMenu& menu = w.window.exercises();
+    menu.updateEntries();
+    EXPECT_FALSE(menu.entry("comparecor")->isEnabled());
+    menu.commands().setExerciseDirectory(exercises.path());
+    ASSERT_TRUE(
+        menu.commands().openExercise(exercises.filePath(reading.source->exerciseFileName()), true));
+    menu.updateEntries();
+    EXPECT_TRUE(menu.entry("comparecor")->isEnabled());
+
+    BenchModel& bench = w.window.bench();
+    bench.liquide_MouseMove(5);
+    bench.liquide_Click(5);
+    bench.pipgrad_Click();
+    bench.validprel_Click();
+    bench.setUpDown1Position(2);
+    bench.validvol_Click();
+    ASSERT_TRUE(bench.isSaveEnabled());
+    w.window.supertext()->textCursor().insertText(QStringLiteral("Ma réponse : "));
+    const WorkbenchSnapshot before = snapshot(w, exercises.path());
+    w.messages.shown.clear();
+
+    menu.entry("comparecor")->trigger();
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_EQ(w.messages.shown[0].title, ExerciseTexts::compareTitle);
+    EXPECT_EQ(w.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(w.messages.shown[0].text.contains(ExerciseTexts::compareSame));
+    EXPECT_EQ(snapshot(w, exercises.path()), before);
+    EXPECT_TRUE(w.window.exerciseTextModified());
 }

@@ -1,0 +1,35 @@
+#include "configurations/configurationtrial.h"
+
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
+#include "protocol/benchmodel.h"
+
+namespace dosarium {
+namespace {
+
+// Keeps the messages instead of showing them: loading and the bench only ever show OK boxes.
+class RecordedMessages : public MessageService {
+  public:
+    MessageAnswer show(const Message& message) override
+    {
+        shown.append(message);
+        return MessageAnswer::Ok;
+    }
+
+    QList<Message> shown;
+};
+
+} // namespace
+
+ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
+{
+    RecordedMessages messages;
+    BenchModel model(messages, locale);
+    BenchModelAdapter bench(model);
+    ConfigurationController controller(bench, messages);
+    controller.setConfigPath(path);
+    controller.loadConfiguration();
+    return {benchPreparation(model), messages.shown};
+}
+
+} // namespace dosarium

@@ -1,0 +1,22 @@
+// A configuration file replayed, as loading replays it, on a bench of its own that no window
+// shows: the workbench, `configPath` and the file stay as they are.
+#pragma once
+
+#include "protocol/preparationcomparison.h"
+#include "ui/messageservice.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+namespace dosarium {
+
+struct ConfigurationTrial {
+    BenchPreparation preparation;
+    // What the bench and the loading would have shown, in order: refusals, warning, file errors.
+    QList<Message> messages;
+};
+
+ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale);
+
+} // namespace dosarium

@@ -1,0 +1,204 @@
+#include "exercises/correctioncomparison.h"
+
+#include "catalogue/reagent.h"
+#include "exercises/exercisetexts.h"
+#include "protocol/instruments.h"
+#include "protocol/numbertext.h"
+
+#include <QtMath>
+
+namespace dosarium {
+namespace {
+
+using namespace ExerciseTexts;
+
+// Below this ratio the number of times would read 1 with three significant digits.
+constexpr double visibleRatio = 1.005;
+
+QString superscript(int number)
+{
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString text = number < 0 ? QStringLiteral("⁻") : QString();
+    for (const QChar digit : QString::number(std::abs(number)))
+        text += digits[digit.digitValue()];
+    return text;
+}
+
+QString sampleText(const PreparationState& s, const QLocale& locale)
+{
+    if (s.samplingTool == SamplingTool::Balance)
+        return compareWeighed.arg(instruments::massReadout(qRound(s.sampledMass * 100), locale));
+    const QString volume =
+        instruments::sampledVolumeReadout(s.samplingTool, s.sampledVolume, locale);
+    switch (s.samplingTool) {
+    case SamplingTool::VolumetricFlask:
+        return compareWithVolumetricFlask.arg(volume);
+    case SamplingTool::GraduatedCylinder:
+        return compareWithCylinder.arg(volume);
+    case SamplingTool::VolumetricPipette:
+        return compareWithVolumetricPipette.arg(volume);
+    case SamplingTool::GraduatedPipette:
+    case SamplingTool::Balance:
+        break;
+    }
+    return compareWithGraduatedPipette.arg(volume);
+}
+
+QString concentrationText(const PreparationResult& r, const QLocale& locale)
+{
+    const numbertext::Scientific c = numbertext::scientific(
+        r.concentration, r.singlePrecision ? numbertext::singleDigits : numbertext::doubleDigits,
+        locale);
+    QString text = c.mantissa;
+    if (c.exponent != 0)
+        text += comparePowerOfTen + superscript(c.exponent);
+    return text + compareUnit;
+}
+
+QString percent(qint64 tenths, const QLocale& locale)
+{
+    return numbertext::fixed(double(tenths) / 10.0, 1, numbertext::doubleDigits, locale);
+}
+
+QString uncertaintyText(const PreparationResult& r, const QLocale& locale)
+{
+    return comparePercent.arg(numbertext::hundredthsWithOneDecimal(r.uncertainty, locale));
+}
+
+// The columns of one preparation: a preparation that did not reach the flask shows nothing.
+QStringList column(const BenchPreparation& p, const QLocale& locale)
+{
+    if (p.state.protocolStep != ProtocolStep::Prepared)
+        return QStringList(5, compareMissing);
+    const Reagent* reagent = Catalogue::reagent(p.state.reagentIndex);
+    return {reagent ? reagent->name : compareMissing, sampleText(p.state, locale),
+            instruments::flaskVolumeReadout(p.state.flaskVolume, locale),
+            p.result ? concentrationText(*p.result, locale) : compareMissing,
+            p.result ? uncertaintyText(*p.result, locale) : compareMissing};
+}
+
+QString quoted(const QList<Message>& messages)
+{
+    QStringList quotes;
+    for (const Message& message : messages)
+        quotes << compareQuoted.arg(message.text);
+    return quotes.join(QLatin1Char(' '));
+}
+
+QString unfinishedText(ProtocolStep step)
+{
+    switch (step) {
+    case ProtocolStep::NoPreparation:
+        return compareNothingYet;
+    case ProtocolStep::Sampling:
+        return compareFinishSample;
+    case ProtocolStep::FlaskChoice:
+        return compareFinishFlask;
+    case ProtocolStep::Prepared:
+        break;
+    }
+    return compareStudentRefused;
+}
+
+QStringList correctionFailureSentences(const ConfigurationTrial& correction)
+{
+    QString failure;
+    if (correction.preparation.state.protocolStep == ProtocolStep::Prepared)
+        failure = compareCorrectionRefused.arg(quoted(correction.messages));
+    else if (!correction.messages.isEmpty())
+        failure = compareCorrectionUnreadable.arg(quoted(correction.messages));
+    else
+        failure = compareCorrectionIncomplete;
+    return {failure, compareNoCorrectionSolution};
+}
+
+QString ratioText(double ratio, const QLocale& locale)
+{
+    const double times = ratio >= 1.0 ? ratio : 1.0 / ratio;
+    if (times < visibleRatio)
+        return ratio >= 1.0 ? compareSlightlyMore : compareSlightlyLess;
+    const QString number = numbertext::general(times, 3, locale);
+    return (ratio >= 1.0 ? compareTimesMore : compareTimesLess).arg(number);
+}
+
+QStringList verdictSentences(const PreparationComparison& c, const BenchPreparation& student,
+                             const BenchPreparation& correction, const QLocale& locale)
+{
+    const QString mine = numbertext::hundredthsWithOneDecimal(student.result->uncertainty, locale);
+    const QString theirs =
+        numbertext::hundredthsWithOneDecimal(correction.result->uncertainty, locale);
+    const QString gap = percent(c.gapTenths, locale);
+    const QString tolerance = percent(c.toleranceTenths, locale);
+    switch (c.verdict) {
+    case ComparisonVerdict::SameMorePrecise:
+        return {compareSame, compareGapWithin.arg(gap, tolerance),
+                compareMorePrecise.arg(mine, theirs)};
+    case ComparisonVerdict::SameAsPrecise:
+        return {compareSame, compareGapWithin.arg(gap, tolerance), compareAsPrecise.arg(mine)};
+    case ComparisonVerdict::SameLessPrecise:
+        return {compareSame, compareGapWithin.arg(gap, tolerance),
+                compareLessPrecise.arg(mine, theirs)};
+    case ComparisonVerdict::DifferentReagent:
+        return {compareOtherReagent, compareGapWithin.arg(gap, tolerance)};
+    case ComparisonVerdict::DifferentConcentration:
+        return {compareOtherConcentration, ratioText(c.ratio, locale),
+                compareGapBeyond.arg(gap, tolerance)};
+    case ComparisonVerdict::DifferentReagentAndConcentration:
+        return {compareOtherBoth, ratioText(c.ratio, locale), compareGapBeyond.arg(gap, tolerance)};
+    case ComparisonVerdict::StudentNotPrepared:
+    case ComparisonVerdict::CorrectionNotPrepared:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+ComparisonReport buildComparisonReport(const BenchPreparation& student,
+                                       const ConfigurationTrial& correction, const QLocale& locale)
+{
+    ComparisonReport report;
+    report.comparison = comparePreparations(student, correction.preparation);
+    if (report.comparison.verdict == ComparisonVerdict::StudentNotPrepared) {
+        report.sentences = {unfinishedText(student.state.protocolStep)};
+        return report;
+    }
+    const QStringList mine = column(student, locale);
+    const QStringList theirs = column(correction.preparation, locale);
+    const QStringList labels = {compareReagentRow, compareSampleRow, compareFlaskRow,
+                                compareConcentrationRow, compareUncertaintyRow};
+    for (int i = 0; i < labels.size(); ++i)
+        report.rows.append({labels[i], mine[i], theirs[i]});
+
+    if (report.comparison.verdict == ComparisonVerdict::CorrectionNotPrepared) {
+        report.sentences = correctionFailureSentences(correction);
+        return report;
+    }
+    report.sentences = verdictSentences(report.comparison, student, correction.preparation, locale);
+    if (report.comparison.correctionWarned)
+        report.sentences << compareCorrectionWarned.arg(quoted(correction.messages));
+    return report;
+}
+
+QString comparisonMessageText(const ComparisonReport& report)
+{
+    QString html;
+    if (!report.rows.isEmpty()) {
+        const auto cell = [](const char* tag, const QString& text) {
+            return QStringLiteral("<%1 align=\"left\">%2</%1>")
+                .arg(QLatin1String(tag), text.toHtmlEscaped());
+        };
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\"><tr>") +
+                cell("th", QString()) + cell("th", compareStudentColumn) +
+                cell("th", compareCorrectionColumn) + QStringLiteral("</tr>");
+        for (const ComparisonRow& row : report.rows)
+            html += QStringLiteral("<tr>") + cell("td", row.label) + cell("td", row.student) +
+                    cell("td", row.correction) + QStringLiteral("</tr>");
+        html += QStringLiteral("</table>");
+    }
+    for (const QString& sentence : report.sentences)
+        html += QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>");
+    return html;
+}
+
+} // namespace dosarium

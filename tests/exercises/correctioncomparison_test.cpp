@@ -1,0 +1,295 @@
+// "Comparer ma préparation au corrigé" on the shipped exercises: each correction done as it does
+// it and done otherwise, and what the student reads.
+#include "configurations/benchmodeladapter.h"
+#include "configurations/configurationcontroller.h"
+#include "configurations/configurationtexts.h"
+#include "configurations/configurationtrial.h"
+#include "exercises/correctioncomparison.h"
+#include "exercises/exercisecommands.h"
+#include "exercises/exercisesource.h"
+#include "exercises/exercisetexts.h"
+#include "exercises/rtfcodec.h"
+#include "exercisetestsupport.h"
+#include "protocol/protocoltexts.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace dosarium;
+using namespace dosarium::testing;
+
+namespace {
+
+const QLocale french(QLocale::French, QLocale::France);
+
+QString exerciseFolder(const QString& name)
+{
+    const QString root =
+        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
+    return root + QStringLiteral("/exercises-data/") + name;
+}
+
+// A shipped exercise written out, opened, and a student's bench beside it.
+class OpenedExercise {
+  public:
+    explicit OpenedExercise(const QString& name)
+    {
+        const SourceReading reading = ExerciseSourceReader::read(exerciseFolder(name));
+        if (!reading.source)
+            return;
+        source = *reading.source;
+        written = ExerciseWriter::write(source, dir.path(), nullptr);
+        commands.setExerciseDirectory(dir.path());
+        opened = written && commands.openExercise(dir.filePath(source.exerciseFileName()), true);
+    }
+
+    // The student prepares on the bench: replayed as the student's clicks.
+    bool prepare(const PreparationSource& preparation)
+    {
+        const std::optional<ConfigurationValues> values =
+            ExerciseSourceReader::configuration(preparation, nullptr);
+        const QString path = dir.filePath(QStringLiteral("eleve.C05"));
+        if (!values || !ConfigurationFile::write(path, *values))
+            return false;
+        BenchModelAdapter adapter(host.bench);
+        ConfigurationController controller(adapter, host.benchMessages);
+        controller.setConfigPath(path);
+        controller.loadConfiguration();
+        return true;
+    }
+
+    ComparisonReport report() const
+    {
+        return buildComparisonReport(
+            benchPreparation(host.bench),
+            tryConfiguration(dir.filePath(source.correctionConfigurationName()), french), french);
+    }
+
+    QTemporaryDir dir;
+    ExerciseSource source;
+    bool written = false;
+    bool opened = false;
+    FakeHost host;
+    ScriptedMessageService messages;
+    RtfCodec codec;
+    ScriptedDialogs dialogs;
+    ExerciseCommands commands{host, messages, codec, dialogs};
+};
+
+std::vector<std::string> foldersWithCorrectionConfiguration()
+{
+    std::vector<std::string> names;
+    const QDir data(exerciseFolder(QString()));
+    for (const QString& name : data.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const SourceReading reading = ExerciseSourceReader::read(data.filePath(name));
+        if (reading.source && reading.source->correctionPreparation)
+            names.push_back(name.toStdString());
+    }
+    return names;
+}
+
+class ShippedCorrection : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedCorrection, DoneAsTheCorrectionDoesItIsTheSameSolutionAsPrecise)
+{
+    OpenedExercise exercise(QString::fromStdString(GetParam()));
+    ASSERT_TRUE(exercise.opened);
+    ASSERT_TRUE(exercise.commands.correctionConfigurationAvailable());
+    ASSERT_TRUE(exercise.prepare(*exercise.source.correctionPreparation));
+
+    const ComparisonReport report = exercise.report();
+    EXPECT_EQ(report.comparison.verdict, ComparisonVerdict::SameAsPrecise);
+    EXPECT_EQ(report.comparison.gapTenths, 0);
+    ASSERT_EQ(report.rows.size(), 5);
+    for (const ComparisonRow& row : report.rows)
+        EXPECT_EQ(row.student, row.correction) << row.label.toStdString();
+
+    // The command shows exactly that, and leaves the host as it was.
+    const PreparationState before = exercise.host.bench.state();
+    const QString text = exercise.host.document.toHtml();
+    const QStringList loaded = exercise.host.loadedConfigurations;
+    exercise.commands.compareWithCorrection();
+    ASSERT_EQ(exercise.messages.shown.size(), 1);
+    const Message& shown = exercise.messages.shown[0];
+    EXPECT_EQ(shown.title, ExerciseTexts::compareTitle);
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown.text, comparisonMessageText(report));
+    EXPECT_EQ(exercise.host.bench.state(), before);
+    EXPECT_EQ(exercise.host.document.toHtml(), text);
+    EXPECT_EQ(exercise.host.loadedConfigurations, loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedCorrection,
+                         ::testing::ValuesIn(foldersWithCorrectionConfiguration()),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+TEST(ShippedCorrections, EveryExerciseButTheOneWithoutCorrectionHasAConfiguration)
+{
+    EXPECT_EQ(foldersWithCorrectionConfiguration().size(), 8u);
+}
+
+// Each shipped exercise done otherwise than its correction.
+struct OtherWay {
+    const char* exercise;
+    PreparationSource student;
+    ComparisonVerdict verdict;
+    double ratio; // C student / C correction
+};
+
+constexpr qint16 ethanol = 0, saccharose = 3, glucose = 4, sodiumHydroxide = 5, permanganate = 6,
+                 copperSulfate = 7, hydrochloricAcid = 8;
+using T = SamplingTool;
+using V = ComparisonVerdict;
+
+PreparationSource weighed(qint16 reagent, double mass, double flask)
+{
+    return {reagent, T::Balance, mass, 0.0, flask, {}};
+}
+
+PreparationSource measured(qint16 reagent, T tool, double volume, double flask)
+{
+    return {reagent, tool, 0.0, volume, flask, {}};
+}
+
+class DoneOtherwise : public ::testing::TestWithParam<OtherWay> {};
+
+TEST_P(DoneOtherwise, GivesTheVerdict)
+{
+    const OtherWay& way = GetParam();
+    OpenedExercise exercise(QString::fromLatin1(way.exercise));
+    ASSERT_TRUE(exercise.opened);
+    ASSERT_TRUE(exercise.prepare(way.student));
+    const ComparisonReport report = exercise.report();
+    EXPECT_EQ(report.comparison.verdict, way.verdict);
+    if (way.verdict == V::StudentNotPrepared) {
+        EXPECT_TRUE(report.rows.isEmpty()) << "the correction must stay hidden";
+        EXPECT_EQ(report.sentences, QStringList{ExerciseTexts::compareStudentRefused});
+        return;
+    }
+    EXPECT_NEAR(report.comparison.ratio, way.ratio, 0.001);
+    const bool same = way.verdict == V::SameMorePrecise || way.verdict == V::SameAsPrecise ||
+                      way.verdict == V::SameLessPrecise;
+    EXPECT_EQ(report.sentences.first(),
+              same ? ExerciseTexts::compareSame
+                   : (way.verdict == V::DifferentReagent ? ExerciseTexts::compareOtherReagent
+                      : way.verdict == V::DifferentConcentration
+                          ? ExerciseTexts::compareOtherConcentration
+                          : ExerciseTexts::compareOtherBoth));
+}
+
+const OtherWay otherWays[] = {
+    {"01-glucose-dissolution", weighed(glucose, 9.00, 500), V::SameMorePrecise, 1.0},
+    {"01-glucose-dissolution", weighed(glucose, 3.60, 100), V::DifferentConcentration, 2.0},
+    {"02-saccharose-dissolution", weighed(saccharose, 17.10, 100), V::DifferentConcentration, 10.0},
+    {"02-saccharose-dissolution", weighed(glucose, 0.90, 100), V::DifferentReagent, 1.0},
+    {"03-sulfate-cuivre-dilution", measured(copperSulfate, T::GraduatedCylinder, 10, 100),
+     V::SameLessPrecise, 1.0},
+    {"04-permanganate-dilution", measured(copperSulfate, T::VolumetricPipette, 5, 250),
+     V::DifferentReagentAndConcentration, 2.0},
+    {"04-permanganate-dilution", measured(permanganate, T::GraduatedPipette, 5.0, 250),
+     V::SameLessPrecise, 1.0},
+    // 0,5 % apart, within the pipette's 1,9 %.
+    {"05-ethanol-volume-ou-masse", measured(ethanol, T::GraduatedPipette, 5.8, 100),
+     V::SameLessPrecise, 0.99483},
+    {"05-ethanol-volume-ou-masse", measured(ethanol, T::GraduatedPipette, 5.0, 100),
+     V::DifferentConcentration, 0.85761},
+    {"06-soude-choix-verrerie", measured(sodiumHydroxide, T::GraduatedPipette, 5.0, 100),
+     V::SameLessPrecise, 1.0},
+    {"06-soude-choix-verrerie", measured(sodiumHydroxide, T::VolumetricFlask, 25, 500),
+     V::SameAsPrecise, 1.0},
+    {"07-saccharose-protocole-impossible", weighed(saccharose, 51.30, 25), V::StudentNotPrepared,
+     0.0},
+    {"07-saccharose-protocole-impossible", weighed(saccharose, 100.00, 50), V::SameAsPrecise, 1.0},
+    {"08-acide-chlorhydrique-precision", measured(hydrochloricAcid, T::GraduatedCylinder, 10, 25),
+     V::SameLessPrecise, 1.0},
+    {"08-acide-chlorhydrique-precision", measured(sodiumHydroxide, T::VolumetricPipette, 20, 25),
+     V::DifferentReagent, 1.0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Shipped, DoneOtherwise, ::testing::ValuesIn(otherWays),
+                         [](const auto& info) {
+                             std::string name = std::string(info.param.exercise).substr(0, 2);
+                             return "Exercise" + name + "_" + std::to_string(info.index);
+                         });
+
+TEST(CorrectionComparison, ShowsBothPreparationsInTheBenchFormats)
+{
+    OpenedExercise exercise(QStringLiteral("06-soude-choix-verrerie"));
+    ASSERT_TRUE(exercise.opened);
+    ASSERT_TRUE(exercise.prepare(measured(sodiumHydroxide, T::GraduatedPipette, 5.0, 100)));
+    const ComparisonReport report = exercise.report();
+    const auto cells = [&](int row) {
+        return QStringList{report.rows[row].label, report.rows[row].student,
+                           report.rows[row].correction};
+    };
+    ASSERT_EQ(report.rows.size(), 5);
+    EXPECT_EQ(cells(0), (QStringList{"Réactif", "Hydroxyde de sodium", "Hydroxyde de sodium"}));
+    EXPECT_EQ(cells(1), (QStringList{"Prélèvement", "5,0 mL à la pipette graduée",
+                                     "5 mL à la pipette jaugée"}));
+    EXPECT_EQ(cells(2), (QStringList{"Fiole jaugée", "100 mL", "100 mL"}));
+    EXPECT_EQ(cells(3),
+              (QStringList{"Concentration", "3,00 · 10⁻¹ mol · L⁻¹", "3,00 · 10⁻¹ mol · L⁻¹"}));
+    EXPECT_EQ(cells(4), (QStringList{"Incertitude relative", "2,2 %", "0,4 %"}));
+    EXPECT_EQ(report.sentences, (QStringList{ExerciseTexts::compareSame,
+                                             ExerciseTexts::compareGapWithin.arg("0,0", "2,2"),
+                                             ExerciseTexts::compareLessPrecise.arg("2,2", "0,4")}));
+}
+
+TEST(CorrectionComparison, TellsWhatToFinishBeforeComparing)
+{
+    OpenedExercise exercise(QStringLiteral("03-sulfate-cuivre-dilution"));
+    ASSERT_TRUE(exercise.opened);
+    BenchModel& bench = exercise.host.bench;
+    const auto sentences = [&] { return exercise.report().sentences; };
+    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareNothingYet});
+    bench.liquide_MouseMove(copperSulfate);
+    bench.liquide_Click(copperSulfate);
+    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishSample});
+    bench.pipjaug_Click();
+    bench.validprel_Click();
+    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishFlask});
+    bench.setUpDown1Position(2);
+    bench.validvol_Click();
+    EXPECT_EQ(exercise.report().comparison.verdict, ComparisonVerdict::SameAsPrecise);
+    bench.Command4_Click(); // "Annuler": the result is gone
+    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishFlask});
+}
+
+// Corrections the bench refuses or warns about, or cannot load, are reported in its own words.
+TEST(CorrectionComparison, QuotesTheBenchAboutTheCorrection)
+{
+    OpenedExercise exercise(QStringLiteral("08-acide-chlorhydrique-precision"));
+    ASSERT_TRUE(exercise.opened);
+    ASSERT_TRUE(exercise.prepare(*exercise.source.correctionPreparation));
+    const BenchPreparation student = benchPreparation(exercise.host.bench);
+    const auto sentencesAgainst = [&](const PreparationSource& correction) {
+        const QString path = exercise.dir.filePath(QStringLiteral("autre.C05"));
+        QFile::remove(path);
+        ConfigurationFile::write(path, *ExerciseSourceReader::configuration(correction, nullptr));
+        return buildComparisonReport(student, tryConfiguration(path, french), french).sentences;
+    };
+    const QString quotedWarning = ExerciseTexts::compareQuoted.arg(texts::imprecisionWarning);
+    EXPECT_EQ(sentencesAgainst(*exercise.source.statementPreparation).last(),
+              ExerciseTexts::compareCorrectionWarned.arg(quotedWarning));
+    EXPECT_EQ(sentencesAgainst(measured(hydrochloricAcid, T::VolumetricPipette, 25, 25)),
+              (QStringList{ExerciseTexts::compareCorrectionRefused.arg(
+                               ExerciseTexts::compareQuoted.arg(texts::sampleVolumeRefusal)),
+                           ExerciseTexts::compareNoCorrectionSolution}));
+
+    const QString missing = exercise.dir.filePath(QStringLiteral("absent.C05"));
+    const ComparisonReport unread =
+        buildComparisonReport(student, tryConfiguration(missing, french), french);
+    EXPECT_EQ(unread.comparison.verdict, ComparisonVerdict::CorrectionNotPrepared);
+    EXPECT_EQ(unread.sentences.first(),
+              ExerciseTexts::compareCorrectionUnreadable.arg(
+                  ExerciseTexts::compareQuoted.arg(configurationtexts::readFailure)));
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+} // namespace
