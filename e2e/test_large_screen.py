@@ -2,7 +2,8 @@
 
 1920 x 1080 with no window manager (no frame, no panel): the largest step of 0.25 at which the
 800 x 600 workbench fits is 1.75, so the workbench is 1400 x 1050 screen pixels and every control
-and window is where its layout puts it, times 1.75.
+and window is where its layout puts it, times 1.75. Once a window manager runs, room is kept for
+the frame it will draw, and the scale drops to 1.5.
 """
 
 import pytest
@@ -72,6 +73,19 @@ def test_workbench_and_its_windows_are_drawn_larger_alike(program, workbench, us
     user.key("Escape")
     program.no_window("Fermer")
     assert program.running()
+
+
+@pytest.fixture
+def window_manager(desktop):
+    with x11.window_manager_announced(desktop):
+        yield
+
+
+def test_with_a_window_manager_its_frame_is_counted(window_manager, program, workbench, desktop):
+    # 1050 and a title bar no longer fit 1080: one step less.
+    x, y, width, height = x11.window_geometry(desktop, "Dosarium")
+    assert (width, height) == (1200, 900)
+    assert_close((x, y), centred((width, height)), 1.5, "workbench position")
 
 
 @pytest.mark.environment({"QT_SCALE_FACTOR": "1"})
