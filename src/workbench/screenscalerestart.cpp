@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <unistd.h>
