@@ -27,11 +27,17 @@ def desktop():
         session.stop()
 
 
+def pytest_configure(config):
+    config.addinivalue_line(
+        "markers", "environment(variables): what the user sets before starting the program")
+
+
 @pytest.fixture
-def program(desktop):
+def program(desktop, request):
     # The accessibility modules read the bus address when they load: only now is it known.
     from program import Program
-    started = Program(desktop, _binary()).start()
+    environment = request.node.get_closest_marker("environment")
+    started = Program(desktop, _binary()).start(environment.args[0] if environment else None)
     yield started
     started.kill()
 

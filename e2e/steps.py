@@ -187,3 +187,8 @@ def answer_by_key(program, user, title, key="Return"):
     a11y.wait_for(lambda: not a11y.is_showing(box) or box not in a11y.top_windows(program.app),
                   f"message box {title!r} to close")
     return "\n".join(label for label in labels if label)
+
+
+def click_in_layout(user, origin, point, scale):
+    """Clicks a point given in the window's layout pixels, wherever the screen's scale draws it."""
+    user.click_at(origin[0] + round(point[0] * scale), origin[1] + round(point[1] * scale))

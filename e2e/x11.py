@@ -1,5 +1,6 @@
 """What a window manager would do for the user: the close box sends WM_DELETE_WINDOW."""
 
+import contextlib
 import ctypes
 import ctypes.util
 import subprocess
@@ -13,8 +14,15 @@ _xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctyp
                              ctypes.c_void_p]
 _xlib.XFlush.argtypes = [ctypes.c_void_p]
 _xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+_xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+_xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+_xlib.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                  ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+_xlib.XDeleteProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong]
 
 CLIENT_MESSAGE = 33
+XA_WINDOW = 33
+PROP_MODE_REPLACE = 0
 
 
 class _ClientMessage(ctypes.Structure):
@@ -62,3 +70,34 @@ def give_focus(desktop, title):
     ids = window_ids(desktop, title)
     assert ids, f"no X window titled {title!r}"
     subprocess.run(["xdotool", "windowfocus", "--sync", str(ids[0])], env=desktop.env, check=True)
+
+
+def window_geometry(desktop, title):
+    """Where the X server shows the one visible window of that title: x, y, width, height in screen
+    pixels (the accessibility tree reports the toolkit's own, unscaled, coordinates)."""
+    found = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", _title_pattern(title), "getwindowgeometry",
+         "--shell"], env=desktop.env, capture_output=True, text=True, check=True)
+    values = dict(line.split("=", 1) for line in found.stdout.split() if "=" in line)
+    assert found.stdout.count("WINDOW=") == 1, f"not one visible window titled {title!r}"
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+@contextlib.contextmanager
+def window_manager_announced(desktop):
+    """The first thing an EWMH window manager tells its clients: its check window, named on the
+    root window. Nothing draws frames: what a journey checks is the program's allowance for one."""
+    display = _xlib.XOpenDisplay(desktop.env["DISPLAY"].encode())
+    assert display, "cannot open the display"
+    # The connection stays open throughout: Xvfb forgets every property when its last client goes.
+    try:
+        root = _xlib.XDefaultRootWindow(display)
+        check = _xlib.XInternAtom(display, b"_NET_SUPPORTING_WM_CHECK", 0)
+        window = (ctypes.c_ulong * 1)(root)
+        _xlib.XChangeProperty(display, root, check, XA_WINDOW, 32, PROP_MODE_REPLACE, window, 1)
+        _xlib.XFlush(display)
+        yield
+        _xlib.XDeleteProperty(display, root, check)
+        _xlib.XFlush(display)
+    finally:
+        _xlib.XCloseDisplay(display)

@@ -1,5 +1,7 @@
 #include "ui/qtmessageservice.h"
 
+#include "ui/svgpixmap.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,21 +9,23 @@ namespace dosarium {
 
 namespace {
 
-QMessageBox::Icon toQtIcon(MessageIcon icon)
+// The program's own pictures: Qt's built-in message icons are 32-pixel bitmaps, blurred on a
+// scaled screen. The information sign is the one that marks the hint line.
+QString pictureOf(MessageIcon icon)
 {
     switch (icon) {
     case MessageIcon::Critical:
-        return QMessageBox::Critical;
+        return QStringLiteral(":/pictures/messages/critical.svg");
     case MessageIcon::Question:
-        return QMessageBox::Question;
+        return QStringLiteral(":/pictures/messages/question.svg");
     case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
+        return QStringLiteral(":/pictures/messages/warning.svg");
     case MessageIcon::Information:
-        return QMessageBox::Information;
+        return QStringLiteral(":/pictures/workbench/info.svg");
     case MessageIcon::None:
         break;
     }
-    return QMessageBox::NoIcon;
+    return {};
 }
 
 QMessageBox::StandardButtons toQtButtons(MessageButtons buttons)
@@ -42,8 +46,11 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons)
 MessageAnswer QtMessageService::show(const Message& message)
 {
     QWidget* parent = m_parent ? m_parent.data() : QApplication::activeWindow();
-    QMessageBox box(toQtIcon(message.icon), message.title, message.text,
-                    toQtButtons(message.buttons), parent);
+    QMessageBox box(QMessageBox::NoIcon, message.title, message.text, toQtButtons(message.buttons),
+                    parent);
+    const QString picture = pictureOf(message.icon);
+    if (!picture.isEmpty())
+        box.setIconPixmap(svgPixmap(picture, QSize(32, 32), box.devicePixelRatioF()));
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;

@@ -17,7 +17,10 @@ void PlacardWidget::PlacardPaint()
 {
     const int w = width();
     const int h = height();
-    m_picture = QPixmap(w, h);
+    // Kept in device pixels, so that a scaled screen shows it as sharp as it draws the rest.
+    const qreal ratio = devicePixelRatioF();
+    m_picture = QPixmap(QSize(w, h) * ratio);
+    m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
     for (int y = 0; y <= h; ++y)

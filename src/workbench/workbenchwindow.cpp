@@ -177,7 +177,8 @@ void WorkbenchWindow::load()
         applyNarrowScreenRule(current->size());
         // On a wide screen the window opens at its designed size in the middle of the screen.
         const QRect available = current->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
+        move(available.topLeft() +
+             QPoint((available.width() - width()) / 2, (available.height() - height()) / 2));
     }
     showWelcomeText();
     m_placard->PlacardPaint();
