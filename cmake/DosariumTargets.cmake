@@ -2,14 +2,25 @@
 
 set(DOSARIUM_WARNINGS -Wall -Wextra -Werror)
 
-# dosarium_library(NAME SOURCES ... LIBS ...): a static library of the program, namespaced dosarium::NAME.
+# dosarium_library(NAME [WIDGETS] SOURCES ... LIBS ...): a static library of the program,
+# namespaced dosarium::NAME; a library of headers alone is an interface library. Only WIDGETS
+# libraries may use Qt Widgets: the layering check holds the others to logic.
 function(dosarium_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    add_library(dosarium_${name} STATIC ${ARG_SOURCES})
+    cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+    set(compiled ${ARG_SOURCES})
+    list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+    if(compiled)
+        add_library(dosarium_${name} STATIC ${ARG_SOURCES})
+        target_include_directories(dosarium_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+        target_compile_options(dosarium_${name} PRIVATE ${DOSARIUM_WARNINGS})
+        target_link_libraries(dosarium_${name} PUBLIC ${ARG_LIBS})
+    else()
+        add_library(dosarium_${name} INTERFACE ${ARG_SOURCES})
+        target_include_directories(dosarium_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+        target_link_libraries(dosarium_${name} INTERFACE ${ARG_LIBS})
+    endif()
     add_library(dosarium::${name} ALIAS dosarium_${name})
-    target_include_directories(dosarium_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_compile_options(dosarium_${name} PRIVATE ${DOSARIUM_WARNINGS})
-    target_link_libraries(dosarium_${name} PUBLIC ${ARG_LIBS})
+    dosarium_layering_register(dosarium_${name} ${ARG_WIDGETS} "${ARG_LIBS}")
 endfunction()
 
 # dosarium_test(NAME SOURCES ... LIBS ... [GUI] [LABELS ...]): a GoogleTest executable registered

@@ -4,10 +4,10 @@
 #include "exercises/correctioncomparison.h"
 #include "exercises/exercisehost.h"
 #include "exercises/exercisetexts.h"
-#include "exercises/richtextcodec.h"
-#include "exercises/textdialogs.h"
 #include "protocol/benchmodel.h"
+#include "richtext/richtextcodec.h"
 #include "ui/messageservice.h"
+#include "ui/textdialogs.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 #include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "exercises/exercisehost.h"
-#include "exercises/qttextdialogs.h"
-#include "exercises/rtfcodec.h"
+#include "richtext/rtfcodec.h"
+#include "workbench/qttextdialogs.h"
 
 #include <QHash>
 #include <QWidget>

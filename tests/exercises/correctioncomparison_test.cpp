@@ -8,9 +8,9 @@
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisesource.h"
 #include "exercises/exercisetexts.h"
-#include "exercises/rtfcodec.h"
 #include "exercisetestsupport.h"
 #include "protocol/protocoltexts.h"
+#include "richtext/rtfcodec.h"
 
 #include <QDir>
 #include <QTemporaryDir>

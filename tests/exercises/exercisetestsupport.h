@@ -4,10 +4,10 @@
 
 #include "configurations/recordfile.h"
 #include "exercises/exercisehost.h"
-#include "exercises/richtextcodec.h"
-#include "exercises/textdialogs.h"
 #include "protocol/benchmodel.h"
+#include "richtext/richtextcodec.h"
 #include "scriptedmessageservice.h"
+#include "ui/textdialogs.h"
 
 #include <QFile>
 #include <QObject>

@@ -2,22 +2,17 @@
 #include "exercises/exerciseheading.h"
 #include "exercises/exercisemenu.h"
 #include "exercises/exercisewindow.h"
-#include "exercises/qttextdialogs.h"
 #include "exercisetestsupport.h"
 #include "scriptedmessageservice.h"
 #include "ui/picturebutton.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -249,37 +244,6 @@ TEST_F(ExerciseWindowTest, ClosingTheWindowLoadsNothing)
     EXPECT_EQ(host.document.toPlainText(), QStringLiteral("Bienvenue"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(menu.hasWindow());
-}
-
-// The name given to Qt's printer dialog is the Title of the PDF file printed through it.
-TEST(QtTextDialogs, DocumentNameIsTheTitleOfThePrintedFile)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        GTEST_SKIP() << "pdfinfo is not installed";
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("exercice.pdf"));
-    const QString title = QStringLiteral("Le simulateur et le laboratoire");
-    QtTextDialogs dialogs;
-    QObject context;
-    QTimer::singleShot(0, &context, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->accept();
-    });
-    auto* printer = dynamic_cast<QPrinter*>(dialogs.choosePrinter(title));
-    ASSERT_NE(printer, nullptr);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(pdf);
-    QTextDocument document;
-    document.setPlainText(QStringLiteral("Énoncé"));
-    document.print(printer);
-
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
-    ASSERT_TRUE(pdfinfo.waitForFinished(10000));
-    static const QRegularExpression titleLine(QStringLiteral("^Title: *(.*)$"),
-                                              QRegularExpression::MultilineOption);
-    EXPECT_EQ(titleLine.match(QString::fromUtf8(pdfinfo.readAllStandardOutput())).captured(1),
-              title);
 }
 
 TEST(ExerciseHeading, FadesFromPaleYellowToWhiteRoundingHalvesToEven)

@@ -5,8 +5,8 @@
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
 #include "exercises/exercisesource.h"
-#include "exercises/rtfcodec.h"
 #include "exercisetestsupport.h"
+#include "richtext/rtfcodec.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Exercise texts as RTF files, through the program's RTF reader and writer.
 #pragma once
 
-#include "exercises/richtextcodec.h"
+#include "richtext/richtextcodec.h"
 
 namespace dosarium {
 

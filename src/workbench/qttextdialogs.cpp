@@ -1,4 +1,4 @@
-#include "exercises/qttextdialogs.h"
+#include "workbench/qttextdialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // whatever the desktop).
 #pragma once
 
-#include "exercises/textdialogs.h"
+#include "ui/textdialogs.h"
 
 #include <QPointer>
 #include <QPrinter>

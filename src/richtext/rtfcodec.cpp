@@ -1,4 +1,4 @@
-#include "exercises/rtfcodec.h"
+#include "richtext/rtfcodec.h"
 
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
