@@ -1,44 +1,13 @@
 #include "calculator/numbertext.h"
 
-#include <charconv>
+#include "numbers/decimaldigits.h"
+
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace dosarium {
 
 namespace {
-
-struct DecimalDigits {
-    bool negative = false;
-    std::string digits; // significant digits, trailing zeros dropped, at least one
-    int exponent = 0;   // of the first digit
-};
-
-// The value rounded to `significant` digits, read back from the locale-free scientific form.
-DecimalDigits roundedDigits(double value, int significant)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significant - 1);
-    const std::string_view text(buffer, result.ptr - buffer);
-    DecimalDigits out;
-    std::size_t i = 0;
-    if (text[i] == '-') {
-        out.negative = true;
-        ++i;
-    }
-    const std::size_t e = text.find('e');
-    for (; i < e; ++i) {
-        if (text[i] != '.')
-            out.digits += text[i];
-    }
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    out.exponent);
-    while (out.digits.size() > 1 && out.digits.back() == '0')
-        out.digits.pop_back();
-    return out;
-}
 
 std::string exponentText(int exponent)
 {
@@ -50,17 +19,6 @@ std::string exponentText(int exponent)
     return out;
 }
 
-locale_t cLocale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return locale;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 std::string formatNumber(double value)
@@ -69,7 +27,7 @@ std::string formatNumber(double value)
         return {};
     if (value == 0.0)
         return "0";
-    const DecimalDigits d = roundedDigits(value, 15);
+    const DecimalDigits d = decimalDigits(value, 15);
     const int count = int(d.digits.size());
     std::string out = d.negative ? "-" : "";
     if (d.exponent >= 0 && d.exponent <= 14) {
@@ -109,7 +67,7 @@ std::string formatScientific(double value)
         return {};
     if (value == 0.0)
         return "0.E+00";
-    const DecimalDigits d = roundedDigits(value, 8);
+    const DecimalDigits d = decimalDigits(value, 8);
     std::string out = d.negative ? "-" : "";
     out += d.digits[0];
     out += '.';
@@ -117,46 +75,6 @@ std::string formatScientific(double value)
     out += 'E';
     out += exponentText(d.exponent);
     return out;
-}
-
-NumberReading parseNumber(std::string_view text)
-{
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
-    std::string number;
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        number += text[i++];
-    bool hasDigits = false;
-    bool hasPoint = false;
-    for (; i < n; ++i) {
-        if (isDigit(text[i])) {
-            hasDigits = true;
-        } else if (text[i] == '.' && !hasPoint) {
-            hasPoint = true;
-        } else {
-            break;
-        }
-        number += text[i];
-    }
-    if (!hasDigits)
-        return {};
-    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        std::size_t j = i + 1;
-        std::string exponent = "e";
-        if (j < n && (text[j] == '+' || text[j] == '-'))
-            exponent += text[j++];
-        const std::size_t firstDigit = j;
-        while (j < n && isDigit(text[j]))
-            exponent += text[j++];
-        if (j > firstDigit)
-            number += exponent;
-    }
-    const double value = strtod_l(number.c_str(), nullptr, cLocale());
-    if (std::isinf(value))
-        return {0.0, true};
-    return {value, false};
 }
 
 } // namespace dosarium

@@ -1,10 +1,9 @@
 #include "configurations/numbertext.h"
 
-#include <algorithm>
-#include <charconv>
+#include "numbers/numberreading.h"
+
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace dosarium {
 
@@ -17,16 +16,6 @@ QString withSignPlace(QString digits)
     return u' ' + digits;
 }
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
 template <typename Int> std::optional<Int> toInteger(double value)
 {
     if (!std::isfinite(value))
@@ -36,23 +25,6 @@ template <typename Int> std::optional<Int> toInteger(double value)
         rounded > double(std::numeric_limits<Int>::max()))
         return std::nullopt;
     return Int(rounded);
-}
-
-// Out of range either way: tells an underflow, which reads as 0, from an overflow.
-bool tooSmall(const std::string& whole, const std::string& exponent)
-{
-    const auto firstSignificant = whole.find_first_not_of('0');
-    const long long wholeDigits =
-        firstSignificant == std::string::npos ? 0 : (long long)(whole.size() - firstSignificant);
-    long long power = 0;
-    for (char digit : exponent) {
-        if (digit == '-')
-            continue;
-        power = std::min(power * 10 + (digit - '0'), 1000000LL);
-    }
-    if (!exponent.empty() && exponent.front() == '-')
-        power = -power;
-    return wholeDigits + power <= 0;
 }
 
 } // namespace
@@ -79,53 +51,9 @@ QString NumberText::fromReal(float value)
 
 std::optional<double> NumberText::read(QStringView text)
 {
-    qsizetype at = 0;
-    const qsizetype size = text.size();
-    while (at < size && isBlank(text[at]))
-        ++at;
-
-    bool negative = false;
-    if (at < size && (text[at] == u'+' || text[at] == u'-')) {
-        negative = text[at] == u'-';
-        ++at;
-    }
-    std::string whole;
-    while (at < size && isDigit(text[at]))
-        whole += char(text[at++].unicode());
-    std::string fraction;
-    if (at < size && text[at] == u'.') {
-        ++at;
-        while (at < size && isDigit(text[at]))
-            fraction += char(text[at++].unicode());
-    }
-    if (whole.empty() && fraction.empty())
-        return 0.0;
-
-    std::string exponent;
-    if (at < size &&
-        (text[at] == u'E' || text[at] == u'e' || text[at] == u'D' || text[at] == u'd')) {
-        qsizetype next = at + 1;
-        std::string sign;
-        if (next < size && (text[next] == u'+' || text[next] == u'-'))
-            sign = text[next++] == u'-' ? "-" : "";
-        std::string digits;
-        while (next < size && isDigit(text[next]))
-            digits += char(text[next++].unicode());
-        if (!digits.empty())
-            exponent = sign + digits;
-    }
-
-    const std::string number = (whole.empty() ? "0" : whole) + '.' +
-                               (fraction.empty() ? "0" : fraction) +
-                               (exponent.empty() ? "" : 'e' + exponent);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range)
-        return tooSmall(whole, exponent) ? std::optional<double>(0.0) : std::nullopt;
-    if (error != std::errc())
-        return std::nullopt;
-    return negative ? -value : value;
+    // A character beyond Latin-1 becomes "?", which ends a number like any other letter.
+    const QByteArray latin1 = text.toLatin1();
+    return readNumber(std::string_view(latin1.constData(), std::size_t(latin1.size())));
 }
 
 std::optional<qint16> NumberText::toInt16(double value)

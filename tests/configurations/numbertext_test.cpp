@@ -33,37 +33,6 @@ TEST(NumberText, IntegersHaveTheSignPlace)
     EXPECT_EQ(NumberText::fromInteger(-7), "-7");
 }
 
-struct ReadCase {
-    const char* text;
-    double value;
-};
-
-class NumberTextRead : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(NumberTextRead, ReadsLeniently)
-{
-    const std::optional<double> value = NumberText::read(QString::fromLatin1(GetParam().text));
-    ASSERT_TRUE(value.has_value()) << GetParam().text;
-    EXPECT_DOUBLE_EQ(*value, GetParam().value) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NumberTextRead,
-    testing::Values(ReadCase{" 200", 200}, ReadCase{" .5", 0.5}, ReadCase{"-.25", -0.25},
-                    ReadCase{" 12,5", 12}, ReadCase{"0012.50", 12.5}, ReadCase{"3", 3},
-                    ReadCase{"  \t+4", 4}, ReadCase{"", 0}, ReadCase{" ", 0}, ReadCase{"abc", 0},
-                    ReadCase{"-", 0}, ReadCase{".", 0}, ReadCase{"E5", 0},
-                    ReadCase{" 1.5E+02", 150}, ReadCase{"1.5e2", 150}, ReadCase{"25D-1", 2.5},
-                    ReadCase{"7E", 7}, ReadCase{"7E+", 7}, ReadCase{"5.", 5}, ReadCase{"12 3", 12},
-                    ReadCase{"1E-400", 0}, ReadCase{"1.234568E+07", 12345680}));
-
-TEST(NumberText, OverflowOfADoubleIsNoValue)
-{
-    EXPECT_FALSE(NumberText::read(u"1E400").has_value());
-    EXPECT_FALSE(NumberText::read(u"-9.9D+999").has_value());
-    EXPECT_FALSE(NumberText::read(u"1E99999999999999999999").has_value());
-}
-
 TEST(NumberText, RoundsHalvesToEvenAndRefusesOverflow)
 {
     EXPECT_EQ(NumberText::toInt16(2.5), qint16(2));
