@@ -12,9 +12,16 @@ struct ReadCase {
     double value;
 };
 
+// Test names stay short and printable: blanks are spelt out, long texts cut in the middle.
 void PrintTo(const ReadCase& c, std::ostream* os)
 {
-    *os << "<" << c.text << ">";
+    std::string text = c.text.size() <= 24
+                           ? c.text
+                           : c.text.substr(0, 8) + "..." + c.text.substr(c.text.size() - 8);
+    std::string shown;
+    for (char ch : text)
+        shown += ch == '\t' ? "\\t" : ch == '\r' ? "\\r" : ch == '\n' ? "\\n" : std::string(1, ch);
+    *os << "<" << shown << ">";
 }
 
 class NumberReading : public testing::TestWithParam<ReadCase> {};
