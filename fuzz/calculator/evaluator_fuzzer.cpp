@@ -1,7 +1,7 @@
 // Any text: the evaluator returns a code from 0 to 3, a single token on success, the same answer
 // twice, and number texts that read back to themselves.
+#include "calculator/calculatornumbers.h"
 #include "calculator/expressionevaluator.h"
-#include "calculator/numbertext.h"
 #include "numbers/numberreading.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "calculator/calculatorlogic.h"
 
+#include "calculator/calculatornumbers.h"
 #include "calculator/calculatortexts.h"
 #include "calculator/expressionevaluator.h"
-#include "calculator/numbertext.h"
 #include "numbers/numberreading.h"
 
 #include <cmath>

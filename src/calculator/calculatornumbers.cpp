@@ -1,4 +1,4 @@
-#include "calculator/numbertext.h"
+#include "calculator/calculatornumbers.h"
 
 #include "numbers/decimaldigits.h"
 

@@ -1,6 +1,6 @@
 #include "calculator/expressionevaluator.h"
 
-#include "calculator/numbertext.h"
+#include "calculator/calculatornumbers.h"
 #include "numbers/numberreading.h"
 
 #include <algorithm>
