@@ -1,11 +1,11 @@
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
 
 #include "numbers/decimaldigits.h"
 
 #include <cmath>
 #include <cstdlib>
 
-namespace dosarium::numbertext {
+namespace dosarium::benchnumbers {
 namespace {
 
 // Keeps the first count digits, rounding half away from zero on the next one; returns the kept
@@ -104,4 +104,4 @@ int roundedTenths(int hundredths)
     return hundredths < 0 ? -tenths : tenths;
 }
 
-} // namespace dosarium::numbertext
+} // namespace dosarium::benchnumbers

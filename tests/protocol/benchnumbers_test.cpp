@@ -1,4 +1,4 @@
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class ScientificText : public ::testing::TestWithParam<ScientificCase> {};
 TEST_P(ScientificText, RoundsTheDecimalDigitsHalfUp)
 {
     const ScientificCase& c = GetParam();
-    const numbertext::Scientific s = numbertext::scientific(c.value, c.digits, french);
+    const benchnumbers::Scientific s = benchnumbers::scientific(c.value, c.digits, french);
     EXPECT_EQ(s.mantissa, QString::fromUtf8(c.mantissa)) << c.value;
     EXPECT_EQ(s.exponent, c.exponent) << c.value;
 }
@@ -40,34 +40,34 @@ INSTANTIATE_TEST_SUITE_P(
                       ScientificCase{double(1.145f), 15, "1,14", 0},
                       ScientificCase{123456.0, 7, "1,23", 5}, ScientificCase{0.0, 7, "0,00", 0}));
 
-TEST(NumberText, FixedAndGeneralForms)
+TEST(BenchNumbers, FixedAndGeneralForms)
 {
-    EXPECT_EQ(numbertext::fixed(12.34, 2, 15, french), QStringLiteral("12,34"));
-    EXPECT_EQ(numbertext::fixed(0.0, 2, 15, french), QStringLiteral("0,00"));
-    EXPECT_EQ(numbertext::fixed(200.0, 2, 15, french), QStringLiteral("200,00"));
-    EXPECT_EQ(numbertext::fixed(0.05, 1, 15, french), QStringLiteral("0,1"));
-    EXPECT_EQ(numbertext::fixed(0.04, 1, 15, french), QStringLiteral("0,0"));
-    EXPECT_EQ(numbertext::fixed(9.96, 1, 15, french), QStringLiteral("10,0"));
-    EXPECT_EQ(numbertext::fixed(double(4.9f), 1, 7, french), QStringLiteral("4,9"));
-    EXPECT_EQ(numbertext::fixed(1234.5, 1, 15, english), QStringLiteral("1234.5"));
-    EXPECT_EQ(numbertext::fixed(-2.25, 1, 15, english), QStringLiteral("-2.3"));
+    EXPECT_EQ(benchnumbers::fixed(12.34, 2, 15, french), QStringLiteral("12,34"));
+    EXPECT_EQ(benchnumbers::fixed(0.0, 2, 15, french), QStringLiteral("0,00"));
+    EXPECT_EQ(benchnumbers::fixed(200.0, 2, 15, french), QStringLiteral("200,00"));
+    EXPECT_EQ(benchnumbers::fixed(0.05, 1, 15, french), QStringLiteral("0,1"));
+    EXPECT_EQ(benchnumbers::fixed(0.04, 1, 15, french), QStringLiteral("0,0"));
+    EXPECT_EQ(benchnumbers::fixed(9.96, 1, 15, french), QStringLiteral("10,0"));
+    EXPECT_EQ(benchnumbers::fixed(double(4.9f), 1, 7, french), QStringLiteral("4,9"));
+    EXPECT_EQ(benchnumbers::fixed(1234.5, 1, 15, english), QStringLiteral("1234.5"));
+    EXPECT_EQ(benchnumbers::fixed(-2.25, 1, 15, english), QStringLiteral("-2.3"));
 
-    EXPECT_EQ(numbertext::general(1000.0f, 7, french), QStringLiteral("1000"));
-    EXPECT_EQ(numbertext::general(25.0f, 7, french), QStringLiteral("25"));
-    EXPECT_EQ(numbertext::general(double(0.5f), 7, french), QStringLiteral("0,5"));
-    EXPECT_EQ(numbertext::general(double(2.3f), 7, french), QStringLiteral("2,3"));
-    EXPECT_EQ(numbertext::general(0.0, 7, french), QStringLiteral("0"));
+    EXPECT_EQ(benchnumbers::general(1000.0f, 7, french), QStringLiteral("1000"));
+    EXPECT_EQ(benchnumbers::general(25.0f, 7, french), QStringLiteral("25"));
+    EXPECT_EQ(benchnumbers::general(double(0.5f), 7, french), QStringLiteral("0,5"));
+    EXPECT_EQ(benchnumbers::general(double(2.3f), 7, french), QStringLiteral("2,3"));
+    EXPECT_EQ(benchnumbers::general(0.0, 7, french), QStringLiteral("0"));
 }
 
-TEST(NumberText, HundredthsWithOneDecimalRoundHalfUp)
+TEST(BenchNumbers, HundredthsWithOneDecimalRoundHalfUp)
 {
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(220, french), QStringLiteral("2,2"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(25, french), QStringLiteral("0,3"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(215, french), QStringLiteral("2,2"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(214, french), QStringLiteral("2,1"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(4, french), QStringLiteral("0,0"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(10000, french), QStringLiteral("100,0"));
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(1022, english), QStringLiteral("10.2"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(220, french), QStringLiteral("2,2"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(25, french), QStringLiteral("0,3"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(215, french), QStringLiteral("2,2"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(214, french), QStringLiteral("2,1"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(4, french), QStringLiteral("0,0"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(10000, french), QStringLiteral("100,0"));
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(1022, english), QStringLiteral("10.2"));
 }
 
 } // namespace
