@@ -1,4 +1,4 @@
-#include "configurations/numbertext.h"
+#include "configurations/recordnumber.h"
 
 #include "numbers/numberreading.h"
 
@@ -29,12 +29,12 @@ template <typename Int> std::optional<Int> toInteger(double value)
 
 } // namespace
 
-QString NumberText::fromInteger(qint64 value)
+QString RecordNumber::fromInteger(qint64 value)
 {
     return withSignPlace(QString::number(value));
 }
 
-QString NumberText::fromReal(float value)
+QString RecordNumber::fromReal(float value)
 {
     if (value == 0.0f)
         return QStringLiteral(" 0");
@@ -49,24 +49,24 @@ QString NumberText::fromReal(float value)
     return withSignPlace(text);
 }
 
-std::optional<double> NumberText::read(QStringView text)
+std::optional<double> RecordNumber::read(QStringView text)
 {
     // A character beyond Latin-1 becomes "?", which ends a number like any other letter.
     const QByteArray latin1 = text.toLatin1();
     return readNumber(std::string_view(latin1.constData(), std::size_t(latin1.size())));
 }
 
-std::optional<qint16> NumberText::toInt16(double value)
+std::optional<qint16> RecordNumber::toInt16(double value)
 {
     return toInteger<qint16>(value);
 }
 
-std::optional<qint32> NumberText::toInt32(double value)
+std::optional<qint32> RecordNumber::toInt32(double value)
 {
     return toInteger<qint32>(value);
 }
 
-std::optional<float> NumberText::toReal(double value)
+std::optional<float> RecordNumber::toReal(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;

@@ -7,7 +7,7 @@
 
 namespace dosarium {
 
-class NumberText {
+class RecordNumber {
   public:
     // " 200", "-3": a leading space stands where a minus sign would be.
     static QString fromInteger(qint64 value);
