@@ -19,15 +19,25 @@ std::string exponentText(int exponent)
     return out;
 }
 
+// "1.5E+20"; a lone digit takes the point only when asked ("1E+15", "1.E+15").
+void appendExponentForm(std::string& out, const DecimalDigits& d, bool pointAfterLoneDigit)
+{
+    out += d.digits[0];
+    if (d.digits.size() > 1 || pointAfterLoneDigit) {
+        out += '.';
+        out += d.digits.substr(1);
+    }
+    out += 'E';
+    out += exponentText(d.exponent);
+}
+
 } // namespace
 
 std::string formatNumber(double value)
 {
-    if (!std::isfinite(value))
-        return {};
-    if (value == 0.0)
-        return "0";
     const DecimalDigits d = decimalDigits(value, 15);
+    if (d.digits.empty())
+        return std::isfinite(value) ? "0" : "";
     const int count = int(d.digits.size());
     std::string out = d.negative ? "-" : "";
     if (d.exponent >= 0 && d.exponent <= 14) {
@@ -51,29 +61,17 @@ std::string formatNumber(double value)
             return out;
         }
     }
-    out += d.digits[0];
-    if (count > 1) {
-        out += '.';
-        out += d.digits.substr(1);
-    }
-    out += 'E';
-    out += exponentText(d.exponent);
+    appendExponentForm(out, d, false);
     return out;
 }
 
 std::string formatScientific(double value)
 {
-    if (!std::isfinite(value))
-        return {};
-    if (value == 0.0)
-        return "0.E+00";
     const DecimalDigits d = decimalDigits(value, 8);
+    if (d.digits.empty())
+        return std::isfinite(value) ? "0.E+00" : "";
     std::string out = d.negative ? "-" : "";
-    out += d.digits[0];
-    out += '.';
-    out += d.digits.substr(1);
-    out += 'E';
-    out += exponentText(d.exponent);
+    appendExponentForm(out, d, true);
     return out;
 }
 
