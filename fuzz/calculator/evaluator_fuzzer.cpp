@@ -1,12 +1,14 @@
 // Any text: the evaluator returns a code from 0 to 3, a single token on success, the same answer
 // twice, and number texts that read back to themselves.
+#include "calculator/calculatornumbers.h"
 #include "calculator/expressionevaluator.h"
-#include "calculator/numbertext.h"
+#include "numbers/numberreading.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -43,9 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&value, data + 1, sizeof value);
         if (std::isfinite(value)) {
             const std::string written = dosarium::formatNumber(value);
-            const dosarium::NumberReading reading = dosarium::parseNumber(written);
-            if (!reading.overflow)
-                require(dosarium::formatNumber(reading.value) == written);
+            if (const std::optional<double> read = dosarium::readNumber(written))
+                require(dosarium::formatNumber(*read) == written);
             require(!dosarium::formatScientific(value).empty());
         }
     }

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the configuration reader and to the number-text reader, and checks
 // that whatever reads as a configuration is written back to the same values.
 #include "configurations/configurationfile.h"
-#include "configurations/numbertext.h"
 #include "configurations/recordfile.h"
+#include "configurations/recordnumber.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,12 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-    const std::optional<double> number = NumberText::read(QString::fromLatin1(bytes));
+    const std::optional<double> number = RecordNumber::read(QString::fromLatin1(bytes));
     if (number) {
-        NumberText::toInt16(*number);
-        NumberText::toInt32(*number);
-        if (const std::optional<float> real = NumberText::toReal(*number))
-            NumberText::fromReal(*real);
+        RecordNumber::toInt16(*number);
+        RecordNumber::toInt32(*number);
+        if (const std::optional<float> real = RecordNumber::toReal(*number))
+            RecordNumber::fromReal(*real);
     }
     RecordFile::decodeRecord(bytes);
 

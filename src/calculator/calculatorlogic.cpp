@@ -1,8 +1,9 @@
 #include "calculator/calculatorlogic.h"
 
+#include "calculator/calculatornumbers.h"
 #include "calculator/calculatortexts.h"
 #include "calculator/expressionevaluator.h"
-#include "calculator/numbertext.h"
+#include "numbers/numberreading.h"
 
 #include <cmath>
 
@@ -129,14 +130,13 @@ void CalculatorLogic::erase()
 
 bool CalculatorLogic::formatForDisplay(const QString& number, QString& text) const
 {
-    const NumberReading reading = parseNumber(number.toStdString());
-    if (reading.overflow)
+    const std::optional<double> value = readNumber(number.toStdString());
+    if (!value)
         return false;
     if (m_scientific)
-        text = qs(formatScientific(reading.value));
+        text = qs(formatScientific(*value));
     else
-        text =
-            (reading.value < 0 ? QString() : QStringLiteral(" ")) + qs(formatNumber(reading.value));
+        text = (*value < 0 ? QString() : QStringLiteral(" ")) + qs(formatNumber(*value));
     return true;
 }
 
@@ -182,10 +182,12 @@ void CalculatorLogic::setScientific(bool scientific)
 
 void CalculatorLogic::addToMemory(double sign)
 {
-    const NumberReading reading = parseNumber(m_display.toStdString());
-    const double sum = m_session.memoryValue + sign * reading.value;
+    const std::optional<double> value = readNumber(m_display.toStdString());
     // Past the range of a double the memory keeps its value.
-    if (!reading.overflow && std::isfinite(sum))
+    if (!value)
+        return;
+    const double sum = m_session.memoryValue + sign * *value;
+    if (std::isfinite(sum))
         m_session.memoryValue = sum;
 }
 

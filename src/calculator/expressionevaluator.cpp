@@ -1,6 +1,7 @@
 #include "calculator/expressionevaluator.h"
 
-#include "calculator/numbertext.h"
+#include "calculator/calculatornumbers.h"
+#include "numbers/numberreading.h"
 
 #include <algorithm>
 #include <array>
@@ -113,10 +114,10 @@ double checked(double value)
 
 double readOperand(std::string_view text)
 {
-    const NumberReading reading = parseNumber(text);
-    if (reading.overflow)
+    const std::optional<double> value = readNumber(text);
+    if (!value)
         throw Failure{};
-    return reading.value;
+    return *value;
 }
 
 double quarterTurns()

@@ -1,7 +1,7 @@
 #include "configurations/configurationfile.h"
 
-#include "configurations/numbertext.h"
 #include "configurations/recordfile.h"
+#include "configurations/recordnumber.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,13 +30,13 @@ std::optional<double> recordNumber(const QByteArray& bytes, int number)
     const std::optional<QString> text = recordText(bytes, number);
     if (!text)
         return std::nullopt;
-    return NumberText::read(*text);
+    return RecordNumber::read(*text);
 }
 
 std::optional<qint16> recordInt16(const QByteArray& bytes, int number)
 {
     const std::optional<double> value = recordNumber(bytes, number);
-    return value ? NumberText::toInt16(*value) : std::nullopt;
+    return value ? RecordNumber::toInt16(*value) : std::nullopt;
 }
 
 } // namespace
@@ -46,14 +46,14 @@ QByteArray ConfigurationFile::encode(const ConfigurationValues& values)
     QByteArray bytes;
     bytes.reserve(fileSize);
     bytes += RecordFile::encodeRecord(identification);
-    bytes += RecordFile::encodeRecord(NumberText::fromInteger(values.reagentIndex));
-    bytes += RecordFile::encodeRecord(NumberText::fromReal(values.flaskVolume));
-    bytes += RecordFile::encodeRecord(NumberText::fromReal(values.sampledVolume));
-    bytes += RecordFile::encodeRecord(NumberText::fromInteger(values.samplingTool));
-    bytes += RecordFile::encodeRecord(NumberText::fromInteger(values.flaskPosition));
-    bytes += RecordFile::encodeRecord(NumberText::fromInteger(values.samplePosition));
-    bytes += RecordFile::encodeRecord(NumberText::fromInteger(values.massPosition));
-    bytes += RecordFile::encodeRecord(NumberText::fromReal(values.sampledMass));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromInteger(values.reagentIndex));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromReal(values.flaskVolume));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromReal(values.sampledVolume));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromInteger(values.samplingTool));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromInteger(values.flaskPosition));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromInteger(values.samplePosition));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromInteger(values.massPosition));
+    bytes += RecordFile::encodeRecord(RecordNumber::fromReal(values.sampledMass));
     return bytes;
 }
 
@@ -85,8 +85,8 @@ ConfigurationReading ConfigurationFile::decode(const QByteArray& bytes)
     const std::optional<double> sampledVolume = recordNumber(bytes, 4);
     if (!sampledVolume)
         return reading;
-    reading.values.flaskVolume = NumberText::toReal(*flaskVolume).value_or(0.0f);
-    reading.values.sampledVolume = NumberText::toReal(*sampledVolume).value_or(0.0f);
+    reading.values.flaskVolume = RecordNumber::toReal(*flaskVolume).value_or(0.0f);
+    reading.values.sampledVolume = RecordNumber::toReal(*sampledVolume).value_or(0.0f);
 
     const std::optional<qint16> tool = recordInt16(bytes, 5);
     const std::optional<qint16> flaskPosition = tool ? recordInt16(bytes, 6) : std::nullopt;
@@ -94,7 +94,7 @@ ConfigurationReading ConfigurationFile::decode(const QByteArray& bytes)
         flaskPosition ? recordInt16(bytes, 7) : std::nullopt;
     const std::optional<double> massNumber = samplePosition ? recordNumber(bytes, 8) : std::nullopt;
     const std::optional<qint32> massPosition =
-        massNumber ? NumberText::toInt32(*massNumber) : std::nullopt;
+        massNumber ? RecordNumber::toInt32(*massNumber) : std::nullopt;
     if (!massPosition)
         return reading;
     reading.values.samplingTool = *tool;
@@ -103,7 +103,8 @@ ConfigurationReading ConfigurationFile::decode(const QByteArray& bytes)
     reading.values.massPosition = *massPosition;
 
     const std::optional<double> massNumber9 = recordNumber(bytes, 9);
-    const std::optional<float> mass = massNumber9 ? NumberText::toReal(*massNumber9) : std::nullopt;
+    const std::optional<float> mass =
+        massNumber9 ? RecordNumber::toReal(*massNumber9) : std::nullopt;
     if (!mass)
         return reading;
     reading.values.sampledMass = *mass;

@@ -2,8 +2,8 @@
 
 #include "catalogue/reagent.h"
 #include "exercises/exercisetexts.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/instruments.h"
-#include "protocol/numbertext.h"
 
 #include <QtMath>
 
@@ -46,9 +46,9 @@ QString sampleText(const PreparationState& s, const QLocale& locale)
 
 QString concentrationText(const PreparationResult& r, const QLocale& locale)
 {
-    const numbertext::Scientific c = numbertext::scientific(
-        r.concentration, r.singlePrecision ? numbertext::singleDigits : numbertext::doubleDigits,
-        locale);
+    const benchnumbers::Scientific c = benchnumbers::scientific(
+        r.concentration,
+        r.singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, locale);
     QString text = c.mantissa;
     if (c.exponent != 0)
         text += comparePowerOfTen + superscript(c.exponent);
@@ -57,12 +57,12 @@ QString concentrationText(const PreparationResult& r, const QLocale& locale)
 
 QString percent(qint64 tenths, const QLocale& locale)
 {
-    return numbertext::fixed(double(tenths) / 10.0, 1, numbertext::doubleDigits, locale);
+    return benchnumbers::fixed(double(tenths) / 10.0, 1, benchnumbers::doubleDigits, locale);
 }
 
 QString uncertaintyText(const PreparationResult& r, const QLocale& locale)
 {
-    return comparePercent.arg(numbertext::hundredthsWithOneDecimal(r.uncertainty, locale));
+    return comparePercent.arg(benchnumbers::hundredthsWithOneDecimal(r.uncertainty, locale));
 }
 
 // The columns of one preparation: a preparation that did not reach the flask shows nothing.
@@ -117,16 +117,17 @@ QString ratioText(double ratio, const QLocale& locale)
     const double times = ratio >= 1.0 ? ratio : 1.0 / ratio;
     if (times < visibleRatio)
         return ratio >= 1.0 ? compareSlightlyMore : compareSlightlyLess;
-    const QString number = numbertext::general(times, 3, locale);
+    const QString number = benchnumbers::general(times, 3, locale);
     return (ratio >= 1.0 ? compareTimesMore : compareTimesLess).arg(number);
 }
 
 QStringList verdictSentences(const PreparationComparison& c, const BenchPreparation& student,
                              const BenchPreparation& correction, const QLocale& locale)
 {
-    const QString mine = numbertext::hundredthsWithOneDecimal(student.result->uncertainty, locale);
+    const QString mine =
+        benchnumbers::hundredthsWithOneDecimal(student.result->uncertainty, locale);
     const QString theirs =
-        numbertext::hundredthsWithOneDecimal(correction.result->uncertainty, locale);
+        benchnumbers::hundredthsWithOneDecimal(correction.result->uncertainty, locale);
     const QString gap = percent(c.gapTenths, locale);
     const QString tolerance = percent(c.toleranceTenths, locale);
     switch (c.verdict) {

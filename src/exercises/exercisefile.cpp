@@ -1,7 +1,7 @@
 #include "exercises/exercisefile.h"
 
-#include "configurations/numbertext.h"
 #include "configurations/recordfile.h"
+#include "configurations/recordnumber.h"
 
 #include <QFile>
 
@@ -46,7 +46,7 @@ std::optional<ExercisePreview> ExerciseFile::preview(const QString& path)
     ExercisePreview preview;
     preview.corrected = !isBlank(correction->text) || !isBlank(correction->configuration);
     if (const std::optional<QString> difficulty = RecordFile::readRecord(path, Difficulty)) {
-        if (const std::optional<double> value = NumberText::read(*difficulty))
+        if (const std::optional<double> value = RecordNumber::read(*difficulty))
             preview.litMarks = litMarks(*value);
     }
     for (int record = FirstNotion; record <= LastNotion; ++record) {

@@ -1,7 +1,7 @@
 #include "exercises/exercisesource.h"
 
-#include "configurations/numbertext.h"
 #include "configurations/recordfile.h"
+#include "configurations/recordnumber.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
 #include "protocol/instruments.h"
@@ -163,7 +163,7 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
                 const std::optional<double> difficulty = decimal(value);
                 if (!difficulty || *difficulty < 0 || *difficulty > 3)
                     return fail(number, QStringLiteral("difficulté entre 0 et 3 attendue"));
-                source.difficulty = NumberText::fromReal(float(*difficulty));
+                source.difficulty = RecordNumber::fromReal(float(*difficulty));
             } else if (key == QLatin1String("notion")) {
                 if (source.notions.size() == 4)
                     return fail(number, QStringLiteral("quatre notions au plus"));

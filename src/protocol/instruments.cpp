@@ -1,6 +1,6 @@
 #include "protocol/instruments.h"
 
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
 
 #include <array>
 
@@ -67,21 +67,22 @@ float sampledMassAt(int balancePosition)
 
 QString massReadout(int balancePosition, const QLocale& locale)
 {
-    return numbertext::fixed(balancePosition / 100.0, 2, numbertext::doubleDigits, locale) +
+    return benchnumbers::fixed(balancePosition / 100.0, 2, benchnumbers::doubleDigits, locale) +
            QStringLiteral(" g");
 }
 
 QString sampledVolumeReadout(SamplingTool tool, float volume, const QLocale& locale)
 {
     const QString number = tool == SamplingTool::GraduatedPipette
-                               ? numbertext::fixed(volume, 1, numbertext::singleDigits, locale)
-                               : numbertext::general(volume, numbertext::singleDigits, locale);
+                               ? benchnumbers::fixed(volume, 1, benchnumbers::singleDigits, locale)
+                               : benchnumbers::general(volume, benchnumbers::singleDigits, locale);
     return number + QStringLiteral(" mL");
 }
 
 QString flaskVolumeReadout(float volume, const QLocale& locale)
 {
-    return numbertext::general(volume, numbertext::singleDigits, locale) + QStringLiteral(" mL");
+    return benchnumbers::general(volume, benchnumbers::singleDigits, locale) +
+           QStringLiteral(" mL");
 }
 
 } // namespace dosarium::instruments

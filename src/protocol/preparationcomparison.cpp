@@ -1,7 +1,7 @@
 #include "protocol/preparationcomparison.h"
 
 #include "protocol/benchmodel.h"
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,8 +45,8 @@ PreparationComparison comparePreparations(const BenchPreparation& student,
     const PreparationResult& theirs = *correction.result;
     comparison.correctionWarned = needsImprecisionWarning(theirs.uncertainty);
 
-    const int studentTenths = numbertext::roundedTenths(mine.uncertainty);
-    const int correctionTenths = numbertext::roundedTenths(theirs.uncertainty);
+    const int studentTenths = benchnumbers::roundedTenths(mine.uncertainty);
+    const int correctionTenths = benchnumbers::roundedTenths(theirs.uncertainty);
     comparison.toleranceTenths = std::max(studentTenths, correctionTenths);
     comparison.ratio = mine.concentration / theirs.concentration;
     comparison.gapTenths = std::llround(std::fabs(comparison.ratio - 1.0) * tenthsPerUnit);

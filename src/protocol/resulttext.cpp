@@ -1,6 +1,6 @@
 #include "protocol/resulttext.h"
 
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
 
 #include <QTextBlockFormat>
@@ -55,9 +55,9 @@ void write(QTextDocument& document, const QString& reagentPhrase,
     if (!result)
         return;
 
-    const numbertext::Scientific c = numbertext::scientific(
+    const benchnumbers::Scientific c = benchnumbers::scientific(
         result->concentration,
-        result->singlePrecision ? numbertext::singleDigits : numbertext::doubleDigits, locale);
+        result->singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, locale);
     cursor.insertText(c.mantissa, normal);
     if (c.exponent != 0) {
         cursor.insertText(texts::resultPowerOfTen, normal);
@@ -69,7 +69,7 @@ void write(QTextDocument& document, const QString& reagentPhrase,
     cursor.insertBlock(blockFormat(Qt::AlignLeft), normal);
     cursor.insertBlock(blockFormat(Qt::AlignLeft), normal);
     cursor.insertText(texts::resultUncertainty, normal);
-    cursor.insertText(numbertext::hundredthsWithOneDecimal(result->uncertainty, locale) +
+    cursor.insertText(benchnumbers::hundredthsWithOneDecimal(result->uncertainty, locale) +
                           QStringLiteral(" %"),
                       normal);
 }

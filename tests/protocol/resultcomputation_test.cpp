@@ -1,5 +1,5 @@
+#include "protocol/benchnumbers.h"
 #include "protocol/instruments.h"
-#include "protocol/numbertext.h"
 #include "protocol/resultcomputation.h"
 
 #include <gtest/gtest.h>
@@ -100,13 +100,13 @@ TEST_P(WorkedResults, ShowTheHandCalculatedFigures)
     ASSERT_EQ(checkPreparation(state), Refusal::None);
     const std::optional<PreparationResult> r = computeResult(state);
     ASSERT_TRUE(r.has_value());
-    const numbertext::Scientific c = numbertext::scientific(
-        r->concentration, r->singlePrecision ? numbertext::singleDigits : numbertext::doubleDigits,
-        french);
+    const benchnumbers::Scientific c = benchnumbers::scientific(
+        r->concentration,
+        r->singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, french);
     EXPECT_EQ(c.mantissa, QString::fromUtf8(w.mantissa));
     EXPECT_EQ(c.exponent, w.exponent);
     EXPECT_EQ(r->computedUncertainty, w.computedUncertainty);
-    EXPECT_EQ(numbertext::hundredthsWithOneDecimal(r->uncertainty, french),
+    EXPECT_EQ(benchnumbers::hundredthsWithOneDecimal(r->uncertainty, french),
               QString::fromUtf8(w.percent));
 }
 

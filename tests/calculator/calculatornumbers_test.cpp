@@ -1,8 +1,8 @@
-#include "calculator/numbertext.h"
+#include "calculator/calculatornumbers.h"
+#include "numbers/numberreading.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -12,7 +12,7 @@ namespace {
 
 using dosarium::formatNumber;
 using dosarium::formatScientific;
-using dosarium::parseNumber;
+using dosarium::readNumber;
 
 struct FormatCase {
     double value;
@@ -72,46 +72,9 @@ TEST(NumberFormats, IgnoreTheRegionalDecimalSeparator)
         GTEST_SKIP() << "no locale with a decimal comma could be set";
     EXPECT_EQ(formatNumber(2.5), "2.5");
     EXPECT_EQ(formatScientific(2.5), "2.5E+00");
-    EXPECT_DOUBLE_EQ(parseNumber("2.5").value, 2.5);
+    EXPECT_EQ(readNumber("2.5"), 2.5);
     std::setlocale(LC_ALL, "C");
     qunsetenv("LOCPATH");
-}
-
-struct ParseCase {
-    std::string text;
-    double value;
-};
-
-void PrintTo(const ParseCase& c, std::ostream* os)
-{
-    *os << "<" << c.text << ">";
-}
-
-class NumberReading : public testing::TestWithParam<ParseCase> {};
-
-TEST_P(NumberReading, ReadsTheLongestNumericPrefix)
-{
-    const auto reading = parseNumber(GetParam().text);
-    EXPECT_FALSE(reading.overflow);
-    EXPECT_DOUBLE_EQ(reading.value, GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NumberReading,
-    testing::Values(ParseCase{"5", 5}, ParseCase{"  -2.5)", -2.5}, ParseCase{"+3", 3},
-                    ParseCase{".5", 0.5}, ParseCase{"2.5.3", 2.5}, ParseCase{"1E-3", 0.001},
-                    ParseCase{"1d2", 100}, ParseCase{"1e+2 ", 100}, ParseCase{"1E", 1},
-                    ParseCase{"1E-", 1}, ParseCase{"4,5", 4}, ParseCase{"5.E+00", 5},
-                    ParseCase{"", 0}, ParseCase{"-", 0}, ParseCase{".", 0},
-                    ParseCase{"Calcul impossible", 0}, ParseCase{"1E-999", 0},
-                    ParseCase{" 1.79769313486231E+308", 1.79769313486231e308}));
-
-TEST(NumberReading, ReportsOverflow)
-{
-    EXPECT_TRUE(parseNumber("1E999").overflow);
-    EXPECT_TRUE(parseNumber("-1D400").overflow);
-    EXPECT_TRUE(parseNumber(formatNumber(DBL_MAX)).overflow);
-    EXPECT_FALSE(parseNumber(std::string(400, '0') + "1").overflow);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace dosarium::numbertext {
+namespace dosarium::benchnumbers {
 
 // Significant digits a value of each type is read with before it is rounded for display, so that
 // binary noise below that precision never decides a half.
@@ -30,4 +30,4 @@ QString hundredthsWithOneDecimal(int hundredths, const QLocale& locale);
 // The count of tenths that text shows, a half rounded away from zero.
 int roundedTenths(int hundredths);
 
-} // namespace dosarium::numbertext
+} // namespace dosarium::benchnumbers

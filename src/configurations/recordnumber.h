@@ -7,7 +7,7 @@
 
 namespace dosarium {
 
-class NumberText {
+class RecordNumber {
   public:
     // " 200", "-3": a leading space stands where a minus sign would be.
     static QString fromInteger(qint64 value);
@@ -15,9 +15,7 @@ class NumberText {
     // exponent ("E+07", "E-05") only for very large or very small values.
     static QString fromReal(float value);
 
-    // Lenient reading: leading blanks, an optional sign, digits, an optional "." with digits and
-    // an optional exponent ("E" or "D"); reading stops at the first character that does not fit
-    // and a text without digits is 0. Nothing when the value overflows a double.
+    // The lenient reading of numberreading.h; nothing when the value overflows a double.
     static std::optional<double> read(QStringView text);
 
     // Nearest integer of the type, halves to even; nothing outside its range.

@@ -1,38 +1,12 @@
-#include "protocol/numbertext.h"
+#include "protocol/benchnumbers.h"
+
+#include "numbers/decimaldigits.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
-namespace dosarium::numbertext {
+namespace dosarium::benchnumbers {
 namespace {
-
-// value = (-1)^negative × 0.digits × 10^exponent, digits without leading zeros (empty for zero).
-struct Decimal {
-    bool negative = false;
-    QByteArray digits;
-    int exponent = 0;
-};
-
-Decimal decimalOf(double value, int significantDigits)
-{
-    Decimal d;
-    if (value == 0.0 || !std::isfinite(value))
-        return d;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-    const char* p = buffer;
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
-    for (; *p && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            d.digits.append(*p);
-    }
-    d.exponent = std::atoi(p + 1) + 1;
-    return d;
-}
 
 // Keeps the first count digits, rounding half away from zero on the next one; returns the kept
 // digits, which may have gained one digit by the carry.
@@ -79,11 +53,11 @@ QString withSeparator(QByteArray integerDigits, int decimals, bool negative, con
 
 QString fixed(double value, int decimals, int significantDigits, const QLocale& locale)
 {
-    const Decimal d = decimalOf(value, significantDigits);
-    if (d.digits.isEmpty())
+    const DecimalDigits d = decimalDigits(value, significantDigits);
+    if (d.digits.empty())
         return withSeparator("0", decimals, false, locale);
-    const int count = d.exponent + decimals;
-    QByteArray kept = roundedDigits(d.digits, count);
+    const int count = d.exponent + 1 + decimals;
+    QByteArray kept = roundedDigits(QByteArray::fromStdString(d.digits), count);
     if (kept.isEmpty())
         kept = "0";
     return withSeparator(kept, decimals, d.negative, locale);
@@ -91,25 +65,23 @@ QString fixed(double value, int decimals, int significantDigits, const QLocale& 
 
 QString general(double value, int significantDigits, const QLocale& locale)
 {
-    Decimal d = decimalOf(value, significantDigits);
-    while (d.digits.endsWith('0'))
-        d.digits.chop(1);
-    if (d.digits.isEmpty())
+    const DecimalDigits d = decimalDigits(value, significantDigits);
+    if (d.digits.empty())
         return QStringLiteral("0");
-    const int decimals = std::max(0, int(d.digits.size()) - d.exponent);
+    const int decimals = std::max(0, int(d.digits.size()) - 1 - d.exponent);
     return fixed(value, decimals, significantDigits, locale);
 }
 
 Scientific scientific(double value, int significantDigits, const QLocale& locale)
 {
-    const Decimal d = decimalOf(value, significantDigits);
+    const DecimalDigits d = decimalDigits(value, significantDigits);
     Scientific result;
-    if (d.digits.isEmpty()) {
+    if (d.digits.empty()) {
         result.mantissa = QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("00");
         return result;
     }
-    QByteArray kept = roundedDigits(d.digits, 3);
-    int exponent = d.exponent - 1;
+    QByteArray kept = roundedDigits(QByteArray::fromStdString(d.digits), 3);
+    int exponent = d.exponent;
     if (kept.size() > 3) {
         kept.chop(1);
         ++exponent;
@@ -132,4 +104,4 @@ int roundedTenths(int hundredths)
     return hundredths < 0 ? -tenths : tenths;
 }
 
-} // namespace dosarium::numbertext
+} // namespace dosarium::benchnumbers
