@@ -117,30 +117,8 @@ const std::unordered_map<std::string_view, WordInfo>& words()
             {"fs", Word::FontSize},
             {"b", Word::Bold},
             {"i", Word::Italic},
-            {"ul", Word::Underline},
-            {"uldb", Word::Underline},
-            {"ulth", Word::Underline},
-            {"ulw", Word::Underline},
-            {"ulnone", Word::UnderlineNone},
-            {"uld", Word::UnderlineDotted},
-            {"ulthd", Word::UnderlineDotted},
-            {"uldash", Word::UnderlineDash},
-            {"ulthdash", Word::UnderlineDash},
-            {"ulldash", Word::UnderlineDash},
-            {"uldashd", Word::UnderlineDashDot},
-            {"ulthdashd", Word::UnderlineDashDot},
-            {"uldashdd", Word::UnderlineDashDotDot},
-            {"ulthdashdd", Word::UnderlineDashDotDot},
-            {"ulwave", Word::UnderlineWave},
-            {"ulhwave", Word::UnderlineWave},
-            {"ululdbwave", Word::UnderlineWave},
             {"strike", Word::Strike},
             {"striked", Word::Strike},
-            {"super", Word::Super},
-            {"sub", Word::Sub},
-            {"nosupersub", Word::NoSuperSub},
-            {"up", Word::Up},
-            {"dn", Word::Down},
             {"cf", Word::ForegroundColor},
             {"cb", Word::BackgroundColor},
             {"highlight", Word::BackgroundColor},
@@ -187,6 +165,35 @@ const std::unordered_map<std::string_view, WordInfo>& words()
         };
         for (const auto& [name, word] : simple)
             t.emplace(name, WordInfo{word});
+        // Off (\ul0, \super0), each ends the underline or the shift.
+        const std::pair<const char*, QTextCharFormat::UnderlineStyle> underlines[] = {
+            {"ul", QTextCharFormat::SingleUnderline},
+            {"uldb", QTextCharFormat::SingleUnderline},
+            {"ulth", QTextCharFormat::SingleUnderline},
+            {"ulw", QTextCharFormat::SingleUnderline},
+            {"ulnone", QTextCharFormat::NoUnderline},
+            {"uld", QTextCharFormat::DotLine},
+            {"ulthd", QTextCharFormat::DotLine},
+            {"uldash", QTextCharFormat::DashUnderline},
+            {"ulthdash", QTextCharFormat::DashUnderline},
+            {"ulldash", QTextCharFormat::DashUnderline},
+            {"uldashd", QTextCharFormat::DashDotLine},
+            {"ulthdashd", QTextCharFormat::DashDotLine},
+            {"uldashdd", QTextCharFormat::DashDotDotLine},
+            {"ulthdashdd", QTextCharFormat::DashDotDotLine},
+            {"ulwave", QTextCharFormat::WaveUnderline},
+            {"ulhwave", QTextCharFormat::WaveUnderline},
+            {"ululdbwave", QTextCharFormat::WaveUnderline},
+        };
+        for (const auto& [name, style] : underlines)
+            t.emplace(name, WordInfo{Word::Underline, 0, style});
+        const std::pair<const char*, QTextCharFormat::VerticalAlignment> shifts[] = {
+            {"super", QTextCharFormat::AlignSuperScript}, {"sub", QTextCharFormat::AlignSubScript},
+            {"nosupersub", QTextCharFormat::AlignNormal}, {"up", QTextCharFormat::AlignSuperScript},
+            {"dn", QTextCharFormat::AlignSubScript},
+        };
+        for (const auto& [name, alignment] : shifts)
+            t.emplace(name, WordInfo{Word::Shift, 0, QTextCharFormat::NoUnderline, alignment});
         const std::pair<const char*, char16_t> characters[] = {
             {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
             {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},

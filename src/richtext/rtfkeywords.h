@@ -1,6 +1,7 @@
 // The control words the RTF reader knows, and what each one means to it.
 #pragma once
 
+#include <QTextCharFormat>
 #include <QtGlobal>
 #include <string_view>
 #include <unordered_map>
@@ -37,18 +38,8 @@ enum class Word : quint8 {
     Bold,
     Italic,
     Underline,
-    UnderlineNone,
-    UnderlineDotted,
-    UnderlineDash,
-    UnderlineDashDot,
-    UnderlineDashDotDot,
-    UnderlineWave,
     Strike,
-    Super,
-    Sub,
-    NoSuperSub,
-    Up,
-    Down,
+    Shift, // superscript, subscript or neither
     ForegroundColor,
     BackgroundColor,
     Hidden,
@@ -89,7 +80,9 @@ enum class Word : quint8 {
 
 struct WordInfo {
     Word word;
-    char16_t character = 0;
+    char16_t character = 0;                                                   // Character
+    QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline; // Underline, when on
+    QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal; // Shift, when on
 };
 
 // Every known control word by name; a name missing here is ignored.

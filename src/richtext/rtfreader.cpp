@@ -382,6 +382,12 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
     CharState& chars = m_state.chars;
     ParagraphState& paragraph = m_state.paragraph;
 
+    // A group the reader does not show, anywhere but in the colour table.
+    if (found->second.word == Word::SkipDestination &&
+        m_state.destination != Destination::ColorTable) {
+        m_state.destination = Destination::Skip;
+        return;
+    }
     if (m_state.destination == Destination::FontTable) {
         switch (found->second.word) {
         case Word::Font:
@@ -400,9 +406,6 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
             return;
         case Word::UnicodeSkip:
             m_state.unicodeSkip = std::clamp(param, 0, maxUnicodeSkip);
-            return;
-        case Word::SkipDestination:
-            m_state.destination = Destination::Skip;
             return;
         default:
             return;
@@ -446,18 +449,12 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
         case Word::PictureScaleY:
             m_picture.scaleY = param;
             return;
-        case Word::SkipDestination:
-            m_state.destination = Destination::Skip;
-            return;
         default:
             return;
         }
     }
 
     switch (found->second.word) {
-    case Word::SkipDestination:
-        m_state.destination = Destination::Skip;
-        break;
     case Word::TransparentDestination:
         break;
     case Word::FontTable:
@@ -513,43 +510,13 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
         chars.italic = on;
         break;
     case Word::Underline:
-        chars.underline = on ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineNone:
-        chars.underline = QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDotted:
-        chars.underline = on ? QTextCharFormat::DotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDash:
-        chars.underline = on ? QTextCharFormat::DashUnderline : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDashDot:
-        chars.underline = on ? QTextCharFormat::DashDotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDashDotDot:
-        chars.underline = on ? QTextCharFormat::DashDotDotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineWave:
-        chars.underline = on ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline;
+        chars.underline = on ? found->second.underline : QTextCharFormat::NoUnderline;
         break;
     case Word::Strike:
         chars.strike = on;
         break;
-    case Word::Super:
-        chars.vertical = on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::Sub:
-        chars.vertical = on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::NoSuperSub:
-        chars.vertical = QTextCharFormat::AlignNormal;
-        break;
-    case Word::Up:
-        chars.vertical = on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::Down:
-        chars.vertical = on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal;
+    case Word::Shift:
+        chars.vertical = on ? found->second.vertical : QTextCharFormat::AlignNormal;
         break;
     case Word::ForegroundColor:
         chars.foreground = std::max(param, 0);
