@@ -1,7 +1,6 @@
 #include "configurations/benchmodeladapter.h"
 
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
 
 namespace dosarium {
 
@@ -65,7 +64,7 @@ int BenchModelAdapter::hScroll1Position() const
     return m_model.hScroll1Position();
 }
 
-bool BenchModelAdapter::inRange(const QString& selector, int position) const
+bool BenchModelAdapter::inRange(bench::Part selector, int position) const
 {
     const BenchWidget& widget = m_model.widget(selector);
     return position >= widget.minimum && position <= widget.maximum;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "configurations/preparationbench.h"
+#include "protocol/benchtable.h"
 
 namespace dosarium {
 
@@ -44,7 +45,7 @@ class BenchModelAdapter : public PreparationBench {
     void repaintLabel() override;
 
   private:
-    bool inRange(const QString& selector, int position) const;
+    bool inRange(bench::Part selector, int position) const;
 
     BenchModel& m_model;
 };

@@ -1,50 +1,16 @@
 #include "protocol/benchmodel.h"
 
-#include "protocol/benchnames.h"
 #include "protocol/instruments.h"
-#include "protocol/pictures.h"
 #include "protocol/protocoltexts.h"
 #include "protocol/resultcomputation.h"
 #include "protocol/resulttext.h"
 #include "ui/messageservice.h"
 
-#include <array>
-
 namespace dosarium {
 namespace {
 
-struct BottlePlace {
-    QPoint position;
-    QSize size;
-};
-
-constexpr int placardHeight = 225;
-
-const std::array<BottlePlace, bench::bottleCount> bottlePlaces = {{
-    {{40, 56}, {67, 152}},
-    {{100, 40}, {52, 148}},
-    {{160, 56}, {67, 152}},
-    {{272, 80}, {67, 117}},
-    {{336, 88}, {67, 117}},
-    {{468, 40}, {67, 152}},
-    {{528, 64}, {67, 145}},
-    {{592, 56}, {67, 145}},
-    {{664, 56}, {67, 152}},
-}};
-
 const QColor measureChoiceColour(0, 0, 200);
 const QColor measureChoiceHoverColour(255, 0, 0);
-
-// The places the glassware returns to for every new choice.
-constexpr QPoint fioleHome(136, 56);
-constexpr int eprouvetteHomeLeft = 192;
-constexpr int pipjaugHomeLeft = 256;
-constexpr int pipgradHomeLeft = 288;
-// The tall glassware stands below the guidance line (8 to 24), which stays readable above it.
-constexpr int tallGlasswareTop = 26;
-constexpr int upDown1Top = 192;
-// The beaker stands on the balance plate.
-constexpr QPoint becherPlace(180, 84);
 
 } // namespace
 
@@ -73,24 +39,25 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     : QObject(parent), m_messages(messages), m_locale(locale), m_windowCaption(texts::windowTitle)
 {
     using namespace bench;
-    add(conseil, WidgetKind::Label, {16, 8}, {737, 17});
+    for (int part = 0; part < partCount; ++part) {
+        const Place& place = table[part];
+        BenchWidget& widget = m_widgets[part];
+        widget.kind = place.kind;
+        widget.position = place.home;
+        widget.size = place.size;
+        widget.picture = picturePath(place.picture);
+    }
     w(conseil).caption = texts::chooseReagent;
     w(conseil).visible = true;
 
     for (int i = 0; i < bottleCount; ++i) {
-        const QString name = bottle(i);
-        add(name, WidgetKind::Picture, bottlePlaces[i].position, bottlePlaces[i].size);
-        BenchWidget& b = w(name);
+        BenchWidget& b = w(bottle(i));
         b.visible = true;
-        b.picture = pictures::bottle(i);
         b.pointingHand = true;
         if (const Reagent* r = Catalogue::reagent(i))
             b.accessibleName = texts::bottleAccessible.arg(r->name);
     }
 
-    add(choisi, WidgetKind::Picture, {24, 53}, {67, 152});
-    add(measureChoice(0), WidgetKind::Label, {112, 80}, {150, 17});
-    add(measureChoice(1), WidgetKind::Label, {112, 112}, {150, 17});
     for (int i = 0; i < 2; ++i) {
         BenchWidget& choice = w(measureChoice(i));
         choice.caption = i == 0 ? texts::massMeasure : texts::volumeMeasure;
@@ -99,19 +66,8 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
         choice.accessibleName = choice.caption;
     }
 
-    add(balance, WidgetKind::Picture, {160, 136}, {128, 64});
-    w(balance).picture = pictures::balance;
-    add(vdemont, WidgetKind::Picture, {176, 124}, {96, 16});
-    w(vdemont).picture = pictures::watchGlass;
-    add(sucre, WidgetKind::Picture, {196, 106}, {56, 24});
-    w(sucre).picture = pictures::solidHeap;
-    add(becher, WidgetKind::Picture, becherPlace, {64, 56});
-    w(becher).picture = pictures::beakerEmpty;
-    // The read-out lies in the balance's display window.
-    add(Labelmasse, WidgetKind::Label, {178, 165}, {56, 17});
     w(Labelmasse).caption = instruments::massReadout(0, m_locale);
     w(Labelmasse).textColor = QColor(170, 255, 170);
-    add(HScroll1, WidgetKind::Slider, {104, 204}, {200, 17});
     {
         BenchWidget& slider = w(HScroll1);
         slider.maximum = instruments::balanceMaximum;
@@ -119,94 +75,52 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
         slider.pageStep = instruments::balanceTrackStep;
         slider.accessibleName = texts::massSliderAccessible;
     }
-    add(masse, WidgetKind::Button, {320, 200}, {65, 23});
     w(masse).caption = texts::validate;
     w(masse).accessibleName = texts::validateMass;
 
-    add(fiole, WidgetKind::Picture, fioleHome, {57, 129});
-    w(fiole).picture = pictures::volumetricFlask;
     w(fiole).toolTip = texts::fioleTip;
-    add(eprouvette, WidgetKind::Picture, {eprouvetteHomeLeft, tallGlasswareTop}, {41, 177});
-    w(eprouvette).picture = pictures::graduatedCylinder;
     w(eprouvette).toolTip = texts::eprouvetteTip;
-    add(pipjaug, WidgetKind::Picture, {pipjaugHomeLeft, tallGlasswareTop}, {25, 185});
-    w(pipjaug).picture = pictures::volumetricPipette;
     w(pipjaug).toolTip = texts::pipjaugTip;
-    add(pipgrad, WidgetKind::Picture, {pipgradHomeLeft, tallGlasswareTop}, {25, 185});
-    w(pipgrad).picture = pictures::graduatedPipette;
     w(pipgrad).toolTip = texts::pipgradTip;
-    for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad}) {
-        w(name).accessibleName = w(name).toolTip;
-        w(name).pointingHand = true;
+    for (const Part part : {fiole, eprouvette, pipjaug, pipgrad}) {
+        w(part).accessibleName = w(part).toolTip;
+        w(part).pointingHand = true;
     }
 
-    add(Labelprel, WidgetKind::Label, {260, 88}, {64, 17});
-    add(UpDown2, WidgetKind::SpinSelector, {262, 107}, {17, 30});
     w(UpDown2).accessibleName = texts::sampleSelectorAccessible;
-    add(validprel, WidgetKind::Button, {270, 150}, {65, 23});
     w(validprel).caption = texts::validate;
     w(validprel).accessibleName = texts::validateSample;
 
-    add(fiolefinale, WidgetKind::Picture, {392, 32}, {57, 129});
-    add(labelvol, WidgetKind::Label, {392, 168}, {64, 17});
-    add(UpDown1, WidgetKind::SpinSelector, {392, upDown1Top}, {17, 30});
     {
         BenchWidget& flask = w(UpDown1);
         flask.maximum = instruments::flaskMaximum;
         flask.value = instruments::flaskStart;
         flask.accessibleName = texts::flaskSelectorAccessible;
     }
-    add(validvol, WidgetKind::Button, {416, 196}, {65, 23});
     w(validvol).caption = texts::validate;
     w(validvol).accessibleName = texts::validateFlask;
-    add(pissette, WidgetKind::Picture, {464, 112}, {56, 96});
-    w(pissette).picture = pictures::washBottle;
 
-    add(resultat, WidgetKind::RichText, {536, 8}, {217, 209});
     w(resultat).accessibleName = texts::resultAccessible;
-}
-
-BenchWidget& BenchModel::w(const QString& name)
-{
-    Q_ASSERT(m_widgets.contains(name));
-    return m_widgets[name];
-}
-
-const BenchWidget& BenchModel::widget(const QString& name) const
-{
-    static const BenchWidget none;
-    auto it = m_widgets.constFind(name);
-    return it == m_widgets.cend() ? none : *it;
 }
 
 QStringList BenchModel::visibleWidgets() const
 {
     QStringList names;
-    for (const QString& name : m_order) {
-        if (m_widgets.value(name).visible)
-            names.append(name);
+    for (int part = 0; part < bench::partCount; ++part) {
+        if (m_widgets[part].visible)
+            names.append(bench::name(bench::Part(part)));
     }
     return names;
 }
 
-void BenchModel::add(const QString& name, WidgetKind kind, QPoint position, QSize size)
+void BenchModel::show(bench::Part part, bool visible)
 {
-    BenchWidget widget;
-    widget.kind = kind;
-    widget.position = position;
-    widget.size = size;
-    m_widgets.insert(name, widget);
-    m_order.append(name);
+    w(part).visible = visible;
 }
 
-void BenchModel::show(const QString& name, bool visible)
+void BenchModel::setCaption(bench::Part part, const QString& caption)
 {
-    w(name).visible = visible;
-}
-
-void BenchModel::setCaption(const QString& name, const QString& caption)
-{
-    w(name).caption = caption;
+    w(part).caption = caption;
 }
 
 void BenchModel::setConseil(const QString& text)
@@ -234,20 +148,27 @@ void BenchModel::requestLabelRepaint()
 
 // Selectors
 
-void BenchModel::setPosition(const QString& name, int value, bool notify)
+void BenchModel::setPosition(bench::Part part, int value, bool notify)
 {
-    BenchWidget& selector = w(name);
+    BenchWidget& selector = w(part);
     if (value < selector.minimum || value > selector.maximum || value == selector.value)
         return;
     selector.value = value;
     if (!notify)
         return;
-    if (name == bench::HScroll1)
+    switch (part) {
+    case bench::HScroll1:
         HScroll1_Change();
-    else if (name == bench::UpDown1)
+        break;
+    case bench::UpDown1:
         UpDown1_Change();
-    else if (name == bench::UpDown2)
+        break;
+    case bench::UpDown2:
         UpDown2_Change();
+        break;
+    default:
+        break;
+    }
 }
 
 void BenchModel::setHScroll1Position(int position)
@@ -314,13 +235,13 @@ void BenchModel::liquide_Click(int index)
     }
     for (int i = 0; i < bottleCount; ++i)
         hide(bottle(i));
-    for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad})
-        w(name).pointingHand = true;
-    w(fiole).position = fioleHome;
-    w(eprouvette).position.setX(eprouvetteHomeLeft);
-    w(pipjaug).position.setX(pipjaugHomeLeft);
-    w(pipgrad).position.setX(pipgradHomeLeft);
-    w(choisi).position.setY(placardHeight - w(choisi).size.height() - 20);
+    for (const Part part : {fiole, eprouvette, pipjaug, pipgrad})
+        w(part).pointingHand = true;
+    // The glassware returns to its place for every new choice.
+    w(fiole).position = place(fiole).home;
+    for (const Part part : {eprouvette, pipjaug, pipgrad})
+        w(part).position.setX(place(part).home.x());
+    w(choisi).position.setY(cupboardHeight - w(choisi).size.height() - chosenBottleMargin);
     show(choisi);
     setPosition(HScroll1, 0, true);
 
@@ -360,7 +281,7 @@ void BenchModel::Label3_Click(int index)
         show(eprouvette);
         return;
     }
-    w(becher).position = becherPlace;
+    w(becher).position = bench::place(becher).home;
     m_state.samplingTool = SamplingTool::Balance;
     show(becher);
     HScroll1_Scroll();
@@ -406,13 +327,13 @@ void BenchModel::Command3_Click()
     m_undoEnabled = false;
     for (int i = 0; i < bottleCount; ++i)
         show(bottle(i));
-    for (const QString& name : {choisi, balance, Labelmasse, HScroll1, vdemont, sucre, becher,
-                                masse, fiolefinale, validvol, labelvol, resultat})
-        hide(name);
+    for (const Part part : {choisi, balance, Labelmasse, HScroll1, vdemont, sucre, becher, masse,
+                            fiolefinale, validvol, labelvol, resultat})
+        hide(part);
     m_saveEnabled = false;
-    for (const QString& name : {pissette, eprouvette, pipjaug, pipgrad, fiole, Labelprel, UpDown1,
-                                UpDown2, validprel, measureChoice(0), measureChoice(1)})
-        hide(name);
+    for (const Part part : {pissette, eprouvette, pipjaug, pipgrad, fiole, Labelprel, UpDown1,
+                            UpDown2, validprel, measureChoice(0), measureChoice(1)})
+        hide(part);
     setConseil(texts::chooseReagent);
     m_state.protocolStep = ProtocolStep::NoPreparation;
 }
@@ -447,34 +368,34 @@ void BenchModel::Command4_Click()
 void BenchModel::selectGlassware(SamplingTool tool)
 {
     using namespace bench;
-    const QString chosen = tool == SamplingTool::VolumetricFlask     ? fiole
-                           : tool == SamplingTool::GraduatedCylinder ? eprouvette
-                           : tool == SamplingTool::VolumetricPipette ? pipjaug
-                                                                     : pipgrad;
+    const Part chosen = tool == SamplingTool::VolumetricFlask     ? fiole
+                        : tool == SamplingTool::GraduatedCylinder ? eprouvette
+                        : tool == SamplingTool::VolumetricPipette ? pipjaug
+                                                                  : pipgrad;
     m_state.samplingTool = tool;
     setConseil(texts::setVolume);
     w(chosen).pointingHand = false;
-    for (const QString& name : {fiole, eprouvette, pipjaug, pipgrad}) {
-        if (name != chosen)
-            hide(name);
+    for (const Part part : {fiole, eprouvette, pipjaug, pipgrad}) {
+        if (part != chosen)
+            hide(part);
     }
     switch (tool) {
     case SamplingTool::VolumetricFlask:
-        w(fiole).position = {196, 32};
-        w(Labelprel).position = {203, 160};
-        w(UpDown2).position = {203, w(UpDown1).position.y()};
+        w(fiole).position = flaskChosen;
+        w(Labelprel).position = flaskSampleReadout;
+        w(UpDown2).position = {flaskSampleReadout.x(), w(UpDown1).position.y()};
         break;
     case SamplingTool::GraduatedCylinder:
-        w(Labelprel).position = {260, 88};
-        w(UpDown2).position = {262, 107};
-        w(validprel).position.setX(270);
+        w(Labelprel).position = cylinderSampleReadout;
+        w(UpDown2).position = cylinderSampleSelector;
+        w(validprel).position.setX(place(validprel).home.x());
         break;
     case SamplingTool::VolumetricPipette:
     case SamplingTool::GraduatedPipette:
-        w(chosen).position.setX(222);
-        w(Labelprel).position = {250, 108};
-        w(UpDown2).position = {252, 127};
-        w(validprel).position.setX(270);
+        w(chosen).position.setX(pipetteChosenLeft);
+        w(Labelprel).position = pipetteSampleReadout;
+        w(UpDown2).position = pipetteSampleSelector;
+        w(validprel).position.setX(place(validprel).home.x());
         break;
     case SamplingTool::Balance:
         break;
@@ -541,7 +462,7 @@ void BenchModel::updateBalance()
     if (!w(becher).visible)
         show(sucre, position > 0);
     else
-        w(becher).picture = position > 0 ? pictures::beakerFilled : pictures::beakerEmpty;
+        w(becher).picture = picturePath(position > 0 ? beakerFilled : place(becher).picture);
 }
 
 void BenchModel::HScroll1_Scroll()

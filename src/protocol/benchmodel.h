@@ -3,22 +3,21 @@
 #pragma once
 
 #include "catalogue/reagent.h"
+#include "protocol/benchtable.h"
 #include "protocol/preparationstate.h"
 
 #include <QColor>
-#include <QHash>
 #include <QLocale>
 #include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <QStringList>
 #include <QTextDocument>
+#include <array>
 
 namespace dosarium {
 
 class MessageService;
-
-enum class WidgetKind { Picture, Label, Button, Slider, SpinSelector, RichText };
 
 struct BenchWidget {
     WidgetKind kind = WidgetKind::Picture;
@@ -47,9 +46,8 @@ class BenchModel : public QObject {
     explicit BenchModel(MessageService& messages, const QLocale& locale = QLocale(),
                         QObject* parent = nullptr);
 
-    // Every widget name, in the order the view stacks them (later ones on top).
-    QStringList widgetNames() const { return m_order; }
-    const BenchWidget& widget(const QString& name) const;
+    const BenchWidget& widget(bench::Part part) const { return m_widgets[part]; }
+    // The object names of the parts shown, in stacking order.
     QStringList visibleWidgets() const;
 
     const QLocale& locale() const { return m_locale; }
@@ -114,12 +112,11 @@ class BenchModel : public QObject {
     class ChangeScope;
     friend class ChangeScope;
 
-    BenchWidget& w(const QString& name);
-    void add(const QString& name, WidgetKind kind, QPoint position, QSize size);
-    void show(const QString& name, bool visible = true);
-    void hide(const QString& name) { show(name, false); }
-    void setCaption(const QString& name, const QString& caption);
-    void setPosition(const QString& name, int value, bool notify);
+    BenchWidget& w(bench::Part part) { return m_widgets[part]; }
+    void show(bench::Part part, bool visible = true);
+    void hide(bench::Part part) { show(part, false); }
+    void setCaption(bench::Part part, const QString& caption);
+    void setPosition(bench::Part part, int value, bool notify);
     void setConseil(const QString& text);
 
     void selectGlassware(SamplingTool tool);
@@ -129,8 +126,7 @@ class BenchModel : public QObject {
 
     MessageService& m_messages;
     QLocale m_locale;
-    QHash<QString, BenchWidget> m_widgets;
-    QStringList m_order;
+    std::array<BenchWidget, bench::partCount> m_widgets;
     PreparationState m_state;
     QString m_info;
     QString m_windowCaption;

@@ -1,9 +1,7 @@
 #include "protocol/benchview.h"
 
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
 #include "protocol/benchwidgets.h"
-#include "protocol/pictures.h"
 #include "ui/svgpixmap.h"
 
 #include <QEvent>
@@ -16,7 +14,8 @@
 #include <utility>
 
 namespace dosarium {
-namespace {} // namespace
+
+using namespace bench;
 
 BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
     : QObject(parent), m_placard(placard), m_model(model), m_pointingHand(pointingHandCursor())
@@ -24,25 +23,18 @@ BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
     installBenchAccessibility();
     placard->setMouseTracking(true);
     placard->installEventFilter(this);
-    for (const QString& name : m_model.widgetNames()) {
-        QWidget* child = create(name);
-        child->setObjectName(name);
-        m_widgets.insert(name, child);
-    }
     connect(&m_model, &BenchModel::changed, this, &BenchView::render);
     render();
 }
 
-QWidget* BenchView::create(const QString& name)
+QWidget* BenchView::create(Part part)
 {
-    const BenchWidget& state = m_model.widget(name);
     BenchModel& model = m_model;
-    switch (state.kind) {
+    switch (table[part].kind) {
     case WidgetKind::Picture: {
         auto* picture = new BenchPicture(m_placard);
-        for (int i = 0; i < bench::bottleCount; ++i) {
-            if (name != bench::bottle(i))
-                continue;
+        if (part >= firstBottle && part <= lastBottle) {
+            const int i = part - firstBottle;
             connect(picture, &BenchPicture::hovered, this,
                     [&model, i] { model.liquide_MouseMove(i); });
             connect(picture, &BenchPicture::clicked, this, [&model, i] {
@@ -51,42 +43,44 @@ QWidget* BenchView::create(const QString& name)
                     model.liquide_MouseMove(i);
                 model.liquide_Click(i);
             });
+            return picture;
         }
-        const bool clickable = name.startsWith(QStringLiteral("liquide(")) ||
-                               name == bench::fiole || name == bench::eprouvette ||
-                               name == bench::pipjaug || name == bench::pipgrad;
-        if (!clickable)
-            picture->setFocusPolicy(Qt::NoFocus);
-        if (name == bench::fiole)
+        switch (part) {
+        case fiole:
             connect(picture, &BenchPicture::clicked, this, [&model] { model.fiole_Click(); });
-        else if (name == bench::eprouvette)
+            break;
+        case eprouvette:
             connect(picture, &BenchPicture::clicked, this, [&model] { model.eprouvette_Click(); });
-        else if (name == bench::pipjaug)
+            break;
+        case pipjaug:
             connect(picture, &BenchPicture::clicked, this, [&model] { model.pipjaug_Click(); });
-        else if (name == bench::pipgrad)
+            break;
+        case pipgrad:
             connect(picture, &BenchPicture::clicked, this, [&model] { model.pipgrad_Click(); });
+            break;
+        default:
+            picture->setFocusPolicy(Qt::NoFocus);
+            break;
+        }
         return picture;
     }
     case WidgetKind::Label: {
-        for (int i = 0; i < 2; ++i) {
-            if (name != bench::measureChoice(i))
-                continue;
-            auto* choice = new BenchChoice(m_placard);
-            choice->setMouseTracking(true);
-            choice->installEventFilter(this);
-            m_measureChoices.insert(choice, i);
-            connect(choice, &BenchChoice::chosen, this, [&model, i] { model.Label3_Click(i); });
-            return choice;
-        }
-        return new QLabel(m_placard);
+        if (part != firstMeasureChoice && part != lastMeasureChoice)
+            return new QLabel(m_placard);
+        const int i = part - firstMeasureChoice;
+        auto* choice = new BenchChoice(m_placard);
+        choice->setMouseTracking(true);
+        choice->installEventFilter(this);
+        connect(choice, &BenchChoice::chosen, this, [&model, i] { model.Label3_Click(i); });
+        return choice;
     }
     case WidgetKind::Button: {
         auto* button = new QPushButton(m_placard);
-        if (name == bench::masse)
+        if (part == masse)
             connect(button, &QPushButton::clicked, this, [&model] { model.masse_Click(); });
-        else if (name == bench::validprel)
+        else if (part == validprel)
             connect(button, &QPushButton::clicked, this, [&model] { model.validprel_Click(); });
-        else if (name == bench::validvol)
+        else if (part == validvol)
             connect(button, &QPushButton::clicked, this, [&model] { model.validvol_Click(); });
         return button;
     }
@@ -105,7 +99,7 @@ QWidget* BenchView::create(const QString& name)
     }
     case WidgetKind::SpinSelector: {
         auto* selector = new ArrowSelector(m_placard);
-        const bool flask = name == bench::UpDown1;
+        const bool flask = part == UpDown1;
         connect(selector, &ArrowSelector::valueChanged, this, [this, &model, flask](int value) {
             if (m_rendering)
                 return;
@@ -131,17 +125,30 @@ QWidget* BenchView::create(const QString& name)
     return new QWidget(m_placard);
 }
 
+// A part made late takes its place in the stacking and in the Tab order after the parts before it
+// in the table, as if all had been made at once.
+void BenchView::place(Part part, QWidget* child)
+{
+    child->setObjectName(name(part));
+    m_widgets[part] = child;
+    for (int before = part - 1; before >= 0; --before) {
+        if (QWidget* previous = m_widgets[before]) {
+            QWidget::setTabOrder(previous, child);
+            return;
+        }
+    }
+}
+
 void BenchView::render()
 {
     m_rendering = true;
     // What the step brings is shown before what it takes away is hidden: a control hidden with
     // the keyboard focus hands it on to the next one shown, where the student goes on.
-    const QStringList names = m_model.widgetNames();
-    for (const QString& name : names)
-        renderWidget(name);
-    for (const QString& name : names) {
-        QWidget* target = m_widgets.value(name);
-        if (target && !m_model.widget(name).visible)
+    for (int part = 0; part < partCount; ++part)
+        renderWidget(Part(part));
+    for (int part = 0; part < partCount; ++part) {
+        QWidget* target = m_widgets[part];
+        if (target && !m_model.widget(Part(part)).visible)
             target->hide();
     }
     m_rendering = false;
@@ -149,12 +156,16 @@ void BenchView::render()
         m_model.HScroll1_GotFocus();
 }
 
-void BenchView::renderWidget(const QString& name)
+void BenchView::renderWidget(Part part)
 {
-    QWidget* target = m_widgets.value(name);
-    if (!target)
-        return;
-    const BenchWidget& state = m_model.widget(name);
+    const BenchWidget& state = m_model.widget(part);
+    QWidget* target = m_widgets[part];
+    if (!target) {
+        if (!state.visible)
+            return;
+        target = create(part);
+        place(part, target);
+    }
     target->setGeometry(QRect(state.position, state.size));
     target->setEnabled(state.enabled);
     target->setToolTip(state.toolTip);
@@ -202,15 +213,18 @@ bool BenchView::eventFilter(QObject* watched, QEvent* event)
     if (!m_rendering && event->type() == QEvent::MouseMove) {
         if (watched == m_placard) {
             m_model.placard_MouseMove();
-        } else if (m_measureChoices.contains(watched)) {
-            m_model.Label3_MouseMove(m_measureChoices.value(watched));
+        } else if (watched == m_widgets[firstMeasureChoice]) {
+            m_model.Label3_MouseMove(0);
+            return true;
+        } else if (watched == m_widgets[lastMeasureChoice]) {
+            m_model.Label3_MouseMove(1);
             return true;
         } else {
             // Over the result or the slider: not the cupboard's own background.
             return false;
         }
     }
-    if (event->type() == QEvent::FocusIn && watched == widget(bench::HScroll1)) {
+    if (event->type() == QEvent::FocusIn && watched == m_widgets[HScroll1]) {
         // Handed on by a control that a render hid: told once the render is over.
         if (m_rendering)
             m_sliderFocusedWhileRendering = true;

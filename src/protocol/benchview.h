@@ -1,11 +1,14 @@
-// The real widgets of the bench inside the cupboard box: made from the model, redrawn from it after
-// every handler, and passing the student's clicks, hovers and moves back to its handlers.
+// The real widgets of the bench inside the cupboard box: made from the model when first shown,
+// redrawn from it after every handler, and passing the student's clicks, hovers and moves back to
+// its handlers.
 #pragma once
 
+#include "protocol/benchtable.h"
+
 #include <QCursor>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <array>
 
 class QWidget;
 
@@ -17,10 +20,11 @@ class BenchView : public QObject {
     Q_OBJECT
 
   public:
-    // Creates one child of placard per model widget, named as in the model.
+    // Makes a child of placard, named as in the bench table, for every part the model shows.
     BenchView(QWidget* placard, BenchModel& model, QObject* parent = nullptr);
 
-    QWidget* widget(const QString& name) const { return m_widgets.value(name); }
+    // Null until the part is first shown.
+    QWidget* widget(bench::Part part) const { return m_widgets[part]; }
 
     void render();
 
@@ -28,13 +32,13 @@ class BenchView : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* create(const QString& name);
-    void renderWidget(const QString& name);
+    QWidget* create(bench::Part part);
+    void place(bench::Part part, QWidget* child);
+    void renderWidget(bench::Part part);
 
     QPointer<QWidget> m_placard;
     BenchModel& m_model;
-    QHash<QString, QWidget*> m_widgets;
-    QHash<QObject*, int> m_measureChoices;
+    std::array<QWidget*, bench::partCount> m_widgets{};
     bool m_rendering = false;
     bool m_sliderFocusedWhileRendering = false;
     // One pointer shared by every clickable picture: making a cursor from a picture is costly.

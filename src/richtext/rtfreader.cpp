@@ -1,6 +1,7 @@
 #include "richtext/rtfreader.h"
 
 #include "richtext/codepage.h"
+#include "richtext/rtfkeywords.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <map>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace dosarium {
@@ -81,288 +81,8 @@ struct Picture {
     bool tooLarge = false;
 };
 
-enum class Word : quint8 {
-    // destinations
-    SkipDestination,
-    TransparentDestination,
-    FontTable,
-    ColorTable,
-    Pict,
-    // document
-    Ansi,
-    Mac,
-    Pc,
-    Pca,
-    AnsiCodePage,
-    DefaultFont,
-    UnicodeSkip,
-    Unicode,
-    // font table
-    Charset,
-    FontCodePage,
-    // colour table
-    Red,
-    Green,
-    Blue,
-    // characters
-    Plain,
-    Font,
-    FontSize,
-    Bold,
-    Italic,
-    Underline,
-    UnderlineNone,
-    UnderlineDotted,
-    UnderlineDash,
-    UnderlineDashDot,
-    UnderlineDashDotDot,
-    UnderlineWave,
-    Strike,
-    Super,
-    Sub,
-    NoSuperSub,
-    Up,
-    Down,
-    ForegroundColor,
-    BackgroundColor,
-    Hidden,
-    // paragraphs
-    ParagraphDefault,
-    AlignLeft,
-    AlignCenter,
-    AlignRight,
-    AlignJustify,
-    LeftIndent,
-    RightIndent,
-    FirstLineIndent,
-    SpaceBefore,
-    SpaceAfter,
-    InTable,
-    PageBreakBefore,
-    // breaks and characters
-    Par,
-    Line,
-    Tab,
-    Page,
-    Cell,
-    Row,
-    RowDefaults,
-    CellBoundary,
-    NestedCell,
-    NestedRow,
-    Character,
-    // pictures
-    PngBlip,
-    JpegBlip,
-    OtherBlip,
-    PictureWidthGoal,
-    PictureHeightGoal,
-    PictureScaleX,
-    PictureScaleY,
-};
-
-struct WordInfo {
-    Word word;
-    char16_t character = 0;
-};
-
-const std::unordered_map<std::string_view, WordInfo>& words()
-{
-    static const std::unordered_map<std::string_view, WordInfo> table = [] {
-        std::unordered_map<std::string_view, WordInfo> t;
-        for (const char* name : {"info",
-                                 "stylesheet",
-                                 "header",
-                                 "footer",
-                                 "headerl",
-                                 "headerr",
-                                 "headerf",
-                                 "footerl",
-                                 "footerr",
-                                 "footerf",
-                                 "footnote",
-                                 "annotation",
-                                 "atnid",
-                                 "atnauthor",
-                                 "atndate",
-                                 "atnref",
-                                 "atntime",
-                                 "fldinst",
-                                 "xe",
-                                 "tc",
-                                 "txe",
-                                 "rxe",
-                                 "object",
-                                 "pn",
-                                 "listtable",
-                                 "listoverridetable",
-                                 "revtbl",
-                                 "rsidtbl",
-                                 "generator",
-                                 "filetbl",
-                                 "pgdsctbl",
-                                 "themedata",
-                                 "colorschememapping",
-                                 "latentstyles",
-                                 "datastore",
-                                 "xmlnstbl",
-                                 "mmathPr",
-                                 "bkmkstart",
-                                 "bkmkend",
-                                 "nonshppict",
-                                 "private",
-                                 "comment",
-                                 "author",
-                                 "title",
-                                 "subject",
-                                 "operator",
-                                 "keywords",
-                                 "doccomm",
-                                 "company",
-                                 "buptim",
-                                 "creatim",
-                                 "printim",
-                                 "revtim",
-                                 "do",
-                                 "template",
-                                 "userprops",
-                                 "docvar",
-                                 "ftnsep",
-                                 "ftnsepc",
-                                 "ftncn",
-                                 "aftnsep",
-                                 "aftnsepc",
-                                 "aftncn",
-                                 "fontemb",
-                                 "fontfile",
-                                 "falt",
-                                 "panose",
-                                 "shpinst",
-                                 "sp",
-                                 "sn",
-                                 "sv",
-                                 "picprop",
-                                 "blipuid",
-                                 "objdata",
-                                 "objclass",
-                                 "objname",
-                                 "formfield",
-                                 "datafield",
-                                 "background",
-                                 "pgptbl",
-                                 "listpicture",
-                                 "protusertbl",
-                                 "wgrffmtfilter",
-                                 "mhtmltag",
-                                 "htmltag"})
-            t.emplace(name, WordInfo{Word::SkipDestination});
-        for (const char* name : {"field", "fldrslt", "shppict", "shp", "shprslt", "pntext",
-                                 "listtext", "result", "nonesttables", "upr", "ud"})
-            t.emplace(name, WordInfo{Word::TransparentDestination});
-        const std::pair<const char*, Word> simple[] = {
-            {"fonttbl", Word::FontTable},
-            {"colortbl", Word::ColorTable},
-            {"pict", Word::Pict},
-            {"ansi", Word::Ansi},
-            {"mac", Word::Mac},
-            {"pc", Word::Pc},
-            {"pca", Word::Pca},
-            {"ansicpg", Word::AnsiCodePage},
-            {"deff", Word::DefaultFont},
-            {"uc", Word::UnicodeSkip},
-            {"u", Word::Unicode},
-            {"fcharset", Word::Charset},
-            {"cpg", Word::FontCodePage},
-            {"red", Word::Red},
-            {"green", Word::Green},
-            {"blue", Word::Blue},
-            {"plain", Word::Plain},
-            {"f", Word::Font},
-            {"fs", Word::FontSize},
-            {"b", Word::Bold},
-            {"i", Word::Italic},
-            {"ul", Word::Underline},
-            {"uldb", Word::Underline},
-            {"ulth", Word::Underline},
-            {"ulw", Word::Underline},
-            {"ulnone", Word::UnderlineNone},
-            {"uld", Word::UnderlineDotted},
-            {"ulthd", Word::UnderlineDotted},
-            {"uldash", Word::UnderlineDash},
-            {"ulthdash", Word::UnderlineDash},
-            {"ulldash", Word::UnderlineDash},
-            {"uldashd", Word::UnderlineDashDot},
-            {"ulthdashd", Word::UnderlineDashDot},
-            {"uldashdd", Word::UnderlineDashDotDot},
-            {"ulthdashdd", Word::UnderlineDashDotDot},
-            {"ulwave", Word::UnderlineWave},
-            {"ulhwave", Word::UnderlineWave},
-            {"ululdbwave", Word::UnderlineWave},
-            {"strike", Word::Strike},
-            {"striked", Word::Strike},
-            {"super", Word::Super},
-            {"sub", Word::Sub},
-            {"nosupersub", Word::NoSuperSub},
-            {"up", Word::Up},
-            {"dn", Word::Down},
-            {"cf", Word::ForegroundColor},
-            {"cb", Word::BackgroundColor},
-            {"highlight", Word::BackgroundColor},
-            {"chcbpat", Word::BackgroundColor},
-            {"v", Word::Hidden},
-            {"pard", Word::ParagraphDefault},
-            {"ql", Word::AlignLeft},
-            {"qc", Word::AlignCenter},
-            {"qr", Word::AlignRight},
-            {"qj", Word::AlignJustify},
-            {"qd", Word::AlignJustify},
-            {"li", Word::LeftIndent},
-            {"lin", Word::LeftIndent},
-            {"ri", Word::RightIndent},
-            {"rin", Word::RightIndent},
-            {"fi", Word::FirstLineIndent},
-            {"sb", Word::SpaceBefore},
-            {"sa", Word::SpaceAfter},
-            {"intbl", Word::InTable},
-            {"pagebb", Word::PageBreakBefore},
-            {"par", Word::Par},
-            {"sect", Word::Par},
-            {"line", Word::Line},
-            {"tab", Word::Tab},
-            {"page", Word::Page},
-            {"cell", Word::Cell},
-            {"row", Word::Row},
-            {"trowd", Word::RowDefaults},
-            {"cellx", Word::CellBoundary},
-            {"nestcell", Word::NestedCell},
-            {"nestrow", Word::NestedRow},
-            {"pngblip", Word::PngBlip},
-            {"jpegblip", Word::JpegBlip},
-            {"wmetafile", Word::OtherBlip},
-            {"emfblip", Word::OtherBlip},
-            {"macpict", Word::OtherBlip},
-            {"pmmetafile", Word::OtherBlip},
-            {"dibitmap", Word::OtherBlip},
-            {"wbitmap", Word::OtherBlip},
-            {"picwgoal", Word::PictureWidthGoal},
-            {"pichgoal", Word::PictureHeightGoal},
-            {"picscalex", Word::PictureScaleX},
-            {"picscaley", Word::PictureScaleY},
-        };
-        for (const auto& [name, word] : simple)
-            t.emplace(name, WordInfo{word});
-        const std::pair<const char*, char16_t> characters[] = {
-            {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
-            {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-            {"enspace", 0x2002}, {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
-            {"zwbo", 0x200B},    {"ltrmark", 0x200E},   {"rtlmark", 0x200F},
-        };
-        for (const auto& [name, ch] : characters)
-            t.emplace(name, WordInfo{Word::Character, ch});
-        return t;
-    }();
-    return table;
-}
+using rtf::Word;
+using rtf::words;
 
 int hexValue(char c)
 {
@@ -401,6 +121,7 @@ class Parser {
     void handleText(const char* begin, const char* end);
     void handleByte(char byte);
     void skipBinary(qint64 count);
+    bool takeFallback();
 
     // groups
     void pushGroup();
@@ -445,6 +166,7 @@ class Parser {
     GroupState m_state;
     int m_overflow = 0;
     bool m_starPending = false;
+    // Characters still to skip after \uN: the fallback for readers without Unicode.
     int m_skipCount = 0;
 
     int m_documentCodePage = 1252;
@@ -588,13 +310,12 @@ void Parser::parseControl()
         if (high < 0 || low < 0)
             return;
         m_pos += 2;
-        handleByte(char(high * 16 + low));
+        if (!takeFallback())
+            handleByte(char(high * 16 + low));
         return;
     }
-    if (m_skipCount > 0) {
-        --m_skipCount;
+    if (takeFallback())
         return;
-    }
     switch (c) {
     case '\\':
     case '{':
@@ -633,8 +354,16 @@ void Parser::skipBinary(qint64 count)
             m_picture.data.append(m_pos, count);
     }
     m_pos += count;
-    if (m_skipCount > 0)
-        --m_skipCount;
+    takeFallback();
+}
+
+// A byte, an escape, a control word or a binary run each count as one fallback character.
+bool Parser::takeFallback()
+{
+    if (m_skipCount == 0)
+        return false;
+    --m_skipCount;
+    return true;
 }
 
 void Parser::handleWord(std::string_view name, int param, bool hasParam)
@@ -647,16 +376,18 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
             return;
         }
     }
-    if (m_skipCount > 0) {
-        --m_skipCount;
-        return;
-    }
-    if (found == words().end())
+    if (takeFallback() || found == words().end())
         return;
     const bool on = !hasParam || param != 0;
     CharState& chars = m_state.chars;
     ParagraphState& paragraph = m_state.paragraph;
 
+    // A group the reader does not show, anywhere but in the colour table.
+    if (found->second.word == Word::SkipDestination &&
+        m_state.destination != Destination::ColorTable) {
+        m_state.destination = Destination::Skip;
+        return;
+    }
     if (m_state.destination == Destination::FontTable) {
         switch (found->second.word) {
         case Word::Font:
@@ -675,9 +406,6 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
             return;
         case Word::UnicodeSkip:
             m_state.unicodeSkip = std::clamp(param, 0, maxUnicodeSkip);
-            return;
-        case Word::SkipDestination:
-            m_state.destination = Destination::Skip;
             return;
         default:
             return;
@@ -721,18 +449,12 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
         case Word::PictureScaleY:
             m_picture.scaleY = param;
             return;
-        case Word::SkipDestination:
-            m_state.destination = Destination::Skip;
-            return;
         default:
             return;
         }
     }
 
     switch (found->second.word) {
-    case Word::SkipDestination:
-        m_state.destination = Destination::Skip;
-        break;
     case Word::TransparentDestination:
         break;
     case Word::FontTable:
@@ -788,43 +510,13 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
         chars.italic = on;
         break;
     case Word::Underline:
-        chars.underline = on ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineNone:
-        chars.underline = QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDotted:
-        chars.underline = on ? QTextCharFormat::DotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDash:
-        chars.underline = on ? QTextCharFormat::DashUnderline : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDashDot:
-        chars.underline = on ? QTextCharFormat::DashDotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineDashDotDot:
-        chars.underline = on ? QTextCharFormat::DashDotDotLine : QTextCharFormat::NoUnderline;
-        break;
-    case Word::UnderlineWave:
-        chars.underline = on ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline;
+        chars.underline = on ? found->second.underline : QTextCharFormat::NoUnderline;
         break;
     case Word::Strike:
         chars.strike = on;
         break;
-    case Word::Super:
-        chars.vertical = on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::Sub:
-        chars.vertical = on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::NoSuperSub:
-        chars.vertical = QTextCharFormat::AlignNormal;
-        break;
-    case Word::Up:
-        chars.vertical = on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal;
-        break;
-    case Word::Down:
-        chars.vertical = on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal;
+    case Word::Shift:
+        chars.vertical = on ? found->second.vertical : QTextCharFormat::AlignNormal;
         break;
     case Word::ForegroundColor:
         chars.foreground = std::max(param, 0);
@@ -911,10 +603,8 @@ void Parser::handleWord(std::string_view name, int param, bool hasParam)
 
 void Parser::handleText(const char* begin, const char* end)
 {
-    while (m_skipCount > 0 && begin < end) {
+    while (begin < end && takeFallback())
         ++begin;
-        --m_skipCount;
-    }
     if (begin == end)
         return;
     switch (m_state.destination) {
@@ -947,10 +637,6 @@ void Parser::handleText(const char* begin, const char* end)
 
 void Parser::handleByte(char byte)
 {
-    if (m_skipCount > 0) {
-        --m_skipCount;
-        return;
-    }
     switch (m_state.destination) {
     case Destination::Text:
         if (m_state.chars.hidden || (static_cast<unsigned char>(byte) < 0x20 && byte != '\t'))
@@ -1036,10 +722,6 @@ void Parser::appendCharacter(char16_t ch)
 {
     if (m_state.destination != Destination::Text || m_state.chars.hidden)
         return;
-    if (m_skipCount > 0) {
-        --m_skipCount;
-        return;
-    }
     prepareForContent();
     decodeBytes();
     m_text.append(QChar(ch));

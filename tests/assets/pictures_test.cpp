@@ -1,5 +1,7 @@
 // Every picture compiled into the program: it loads, and it is drawn for the box of the control
 // that shows it.
+#include "protocol/benchtable.h"
+
 #include <QDirIterator>
 #include <QImage>
 #include <QPainter>
@@ -7,68 +9,60 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 namespace {
 
+using namespace dosarium;
+
 struct Picture {
-    const char* path; // under ":/pictures/"
-    int width;
-    int height;
-    const char* shownBy;
+    QString path; // under ":/pictures/"
+    QSize size;
+    QString shownBy;
 };
 
 void PrintTo(const Picture& picture, std::ostream* out)
 {
-    *out << picture.path;
+    *out << picture.path.toStdString();
 }
 
-// Sizes of the controls that show the pictures, in the window and bench layouts.
-const Picture kPictures[] = {
-    {"bottles/ethanol.svg", 67, 152, "liquide(0)"},
-    {"bottles/acetone.svg", 52, 148, "liquide(1)"},
-    {"bottles/acetic-acid.svg", 67, 152, "liquide(2)"},
-    {"bottles/saccharose.svg", 67, 117, "liquide(3)"},
-    {"bottles/glucose.svg", 67, 117, "liquide(4)"},
-    {"bottles/sodium-hydroxide.svg", 67, 152, "liquide(5)"},
-    {"bottles/potassium-permanganate.svg", 67, 145, "liquide(6)"},
-    {"bottles/copper-sulfate.svg", 67, 145, "liquide(7)"},
-    {"bottles/hydrochloric-acid.svg", 67, 152, "liquide(8)"},
-    {"hazards/flammable.svg", 66, 66, "Image1(0)"},
-    {"hazards/corrosive.svg", 66, 66, "Image1(1)"},
-    {"hazards/harmful.svg", 66, 66, "Image1(2)"},
-    {"cursors/pointing-hand.svg", 32, 32, "pointer of liquide(0) and the glassware"},
-    {"workbench/info.svg", 32, 32, "Image2"},
-    {"workbench/exercise-button.svg", 97, 19, "BTEXO"},
-    {"messages/question.svg", 32, 32, "message box icon: question"},
-    {"messages/warning.svg", 32, 32, "message box icon: exclamation"},
-    {"messages/critical.svg", 32, 32, "message box icon: critical"},
-    {"instruments/balance.svg", 128, 64, "balance"},
-    {"instruments/watch-glass.svg", 96, 16, "vdemont"},
-    {"instruments/solid-heap.svg", 56, 24, "sucre"},
-    {"instruments/beaker-empty.svg", 64, 56, "becher, ImageList1 picture 1"},
-    {"instruments/beaker-filled.svg", 64, 56, "ImageList1 picture 2"},
-    {"instruments/volumetric-flask.svg", 57, 129, "fiole, fiolefinale (200 mL look)"},
-    {"instruments/volumetric-flask-25.svg", 57, 129, "fiole, fiolefinale at 25 mL"},
-    {"instruments/volumetric-flask-50.svg", 57, 129, "fiole, fiolefinale at 50 mL"},
-    {"instruments/volumetric-flask-100.svg", 57, 129, "fiole, fiolefinale at 100 mL"},
-    {"instruments/volumetric-flask-200.svg", 57, 129, "fiole, fiolefinale at 200 mL"},
-    {"instruments/volumetric-flask-250.svg", 57, 129, "fiole, fiolefinale at 250 mL"},
-    {"instruments/volumetric-flask-500.svg", 57, 129, "fiole, fiolefinale at 500 mL"},
-    {"instruments/volumetric-flask-1000.svg", 57, 129, "fiole, fiolefinale at 1000 mL"},
-    {"instruments/graduated-cylinder.svg", 41, 177, "eprouvette"},
-    {"instruments/volumetric-pipette.svg", 25, 185, "pipjaug"},
-    {"instruments/graduated-pipette.svg", 25, 185, "pipgrad"},
-    {"instruments/wash-bottle.svg", 56, 96, "pissette"},
-    {"app/dosarium.svg", 256, 256, "program icon, 48 px and up"},
-    {"app/dosarium-32.svg", 32, 32, "window icon"},
-    {"app/dosarium-16.svg", 16, 16, "window icon, small"},
-    {"configurations/loading.svg", 32, 32, "picture of Frame1 in ouvrir"},
-    {"exercises/loading.svg", 32, 32, "picture of Frame2 in Fichexo"},
-    {"exercises/mark-lit.svg", 24, 24, "Imagalu, Image4 lit"},
-    {"exercises/mark-dark.svg", 24, 24, "Imagenoir, Image4 dark"},
-    {"exercises/open-button.svg", 48, 48, "ouvreur"},
-    {"exercises/close-button.svg", 48, 48, "Image5"},
-};
+// Sizes of the controls that show the pictures: the bench's from its table, the others' here.
+std::vector<Picture> pictures()
+{
+    std::vector<Picture> all = {
+        {"hazards/flammable.svg", {66, 66}, "Image1(0)"},
+        {"hazards/corrosive.svg", {66, 66}, "Image1(1)"},
+        {"hazards/harmful.svg", {66, 66}, "Image1(2)"},
+        {"cursors/pointing-hand.svg", {32, 32}, "pointer of the bottles and the glassware"},
+        {"workbench/info.svg", {32, 32}, "Image2"},
+        {"workbench/exercise-button.svg", {97, 19}, "BTEXO"},
+        {"messages/question.svg", {32, 32}, "message box icon: question"},
+        {"messages/warning.svg", {32, 32}, "message box icon: exclamation"},
+        {"messages/critical.svg", {32, 32}, "message box icon: critical"},
+        {"app/dosarium.svg", {256, 256}, "program icon, 48 px and up"},
+        {"app/dosarium-32.svg", {32, 32}, "window icon"},
+        {"app/dosarium-16.svg", {16, 16}, "window icon, small"},
+        {"configurations/loading.svg", {32, 32}, "picture of Frame1 in ouvrir"},
+        {"exercises/loading.svg", {32, 32}, "picture of Frame2 in Fichexo"},
+        {"exercises/mark-lit.svg", {24, 24}, "Imagalu, Image4 lit"},
+        {"exercises/mark-dark.svg", {24, 24}, "Imagenoir, Image4 dark"},
+        {"exercises/open-button.svg", {48, 48}, "ouvreur"},
+        {"exercises/close-button.svg", {48, 48}, "Image5"},
+    };
+    for (const bench::Place& place : bench::table) {
+        if (place.picture)
+            all.push_back({QLatin1String(place.picture), place.size, QLatin1String(place.name)});
+    }
+    const bench::Place& beaker = bench::place(bench::becher);
+    all.push_back({QLatin1String(bench::beakerFilled), beaker.size, QLatin1String(beaker.name)});
+    // The flask's looks at each volume, shown in the flask's place.
+    const bench::Place& flask = bench::place(bench::fiole);
+    for (const char* volume : {"25", "50", "100", "200", "250", "500", "1000"})
+        all.push_back(
+            {QStringLiteral("instruments/volumetric-flask-%1.svg").arg(QLatin1String(volume)),
+             flask.size, QLatin1String(flask.name)});
+    return all;
+}
 
 // Pictures that another part of the program owns and sizes.
 bool isForeign(const QString& path)
@@ -82,9 +76,9 @@ bool isPointer(const QString& path)
     return path.startsWith(QLatin1String("cursors/"));
 }
 
-QString resourcePath(const char* path)
+QString resourcePath(const QString& path)
 {
-    return QStringLiteral(":/pictures/") + QLatin1String(path);
+    return QStringLiteral(":/pictures/") + path;
 }
 
 QImage render(QSvgRenderer& renderer, QSize size)
@@ -102,11 +96,13 @@ TEST_P(PictureTest, IsDrawnForItsControlsBox)
 {
     const Picture& picture = GetParam();
     QSvgRenderer renderer(resourcePath(picture.path));
-    ASSERT_TRUE(renderer.isValid()) << picture.path << " is missing or does not parse";
-    EXPECT_EQ(renderer.defaultSize(), QSize(picture.width, picture.height))
-        << picture.path << " is shown by " << picture.shownBy;
+    ASSERT_TRUE(renderer.isValid())
+        << picture.path.toStdString() << " is missing or does not parse";
+    EXPECT_EQ(renderer.defaultSize(), picture.size)
+        << picture.path.toStdString() << " is shown by " << picture.shownBy.toStdString();
     // A drawing scaled down into the box would have a different view box.
-    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, picture.width, picture.height)) << picture.path;
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(QPointF(0, 0), picture.size))
+        << picture.path.toStdString();
 }
 
 TEST_P(PictureTest, KeepsItsOutlineInsideTheBox)
@@ -114,7 +110,7 @@ TEST_P(PictureTest, KeepsItsOutlineInsideTheBox)
     const Picture& picture = GetParam();
     QSvgRenderer renderer(resourcePath(picture.path));
     ASSERT_TRUE(renderer.isValid());
-    const QImage image = render(renderer, QSize(picture.width, picture.height));
+    const QImage image = render(renderer, picture.size);
 
     int visible = 0;
     int edge = 0;
@@ -128,15 +124,15 @@ TEST_P(PictureTest, KeepsItsOutlineInsideTheBox)
         }
     }
     EXPECT_GT(visible, image.width() * image.height() / 10)
-        << picture.path << " draws almost nothing";
-    if (!isPointer(QLatin1String(picture.path))) {
-        EXPECT_EQ(edge, 0) << picture.path << " touches the edge of its box";
+        << picture.path.toStdString() << " draws almost nothing";
+    if (!isPointer(picture.path)) {
+        EXPECT_EQ(edge, 0) << picture.path.toStdString() << " touches the edge of its box";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures),
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(pictures()),
                          [](const ::testing::TestParamInfo<Picture>& info) {
-                             QString name = QLatin1String(info.param.path);
+                             QString name = info.param.path;
                              name.chop(4);
                              name.replace(QLatin1Char('/'), QLatin1Char('_'));
                              name.replace(QLatin1Char('-'), QLatin1Char('_'));
@@ -145,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures),
 
 TEST(Pictures, EveryCompiledPictureIsValidAndHasAKnownSize)
 {
+    const std::vector<Picture> known = pictures();
     int count = 0;
     QDirIterator it(QStringLiteral(":/pictures"), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -155,19 +152,18 @@ TEST(Pictures, EveryCompiledPictureIsValidAndHasAKnownSize)
         EXPECT_TRUE(renderer.isValid()) << path.toStdString();
         if (isForeign(path))
             continue;
-        const bool listed =
-            std::any_of(std::begin(kPictures), std::end(kPictures),
-                        [&](const Picture& p) { return path == QLatin1String(p.path); });
+        const bool listed = std::any_of(known.begin(), known.end(),
+                                        [&](const Picture& p) { return path == p.path; });
         EXPECT_TRUE(listed) << path.toStdString() << " has no control size in the table";
     }
-    EXPECT_GE(count, int(std::size(kPictures)));
+    EXPECT_GE(count, int(known.size()));
 }
 
 TEST(PointingHand, TipOfTheIndexFingerIsTheHotSpot)
 {
     const QPoint hotSpot(12, 1);
     const int scale = 4;
-    QSvgRenderer renderer(resourcePath("cursors/pointing-hand.svg"));
+    QSvgRenderer renderer(resourcePath(QStringLiteral("cursors/pointing-hand.svg")));
     ASSERT_TRUE(renderer.isValid());
     const QImage image = render(renderer, QSize(32, 32) * scale);
 
@@ -201,29 +197,28 @@ namespace {
 // Pictures of the weighing set stacked on one another, at their places in the cupboard: on a
 // column both cover, the lower edge of the upper one meets the upper edge of the lower one.
 struct Stacking {
-    const char* upper;
-    QPoint upperPlace;
-    const char* lower;
-    QPoint lowerPlace;
+    const char* upperPicture;
+    bench::Part upper;
+    bench::Part lower;
     int column; // in the cupboard
 };
 
 void PrintTo(const Stacking& s, std::ostream* out)
 {
-    *out << s.upper << " on " << s.lower;
+    *out << s.upperPicture << " on " << bench::place(s.lower).picture;
 }
 
 const Stacking kStackings[] = {
-    {"instruments/beaker-empty.svg", {180, 84}, "instruments/balance.svg", {160, 136}, 212},
-    {"instruments/beaker-filled.svg", {180, 84}, "instruments/balance.svg", {160, 136}, 212},
-    {"instruments/watch-glass.svg", {176, 124}, "instruments/balance.svg", {160, 136}, 224},
-    {"instruments/solid-heap.svg", {196, 106}, "instruments/watch-glass.svg", {176, 124}, 224},
+    {bench::place(bench::becher).picture, bench::becher, bench::balance, 212},
+    {bench::beakerFilled, bench::becher, bench::balance, 212},
+    {bench::place(bench::vdemont).picture, bench::vdemont, bench::balance, 224},
+    {bench::place(bench::sucre).picture, bench::sucre, bench::vdemont, 224},
 };
 
 // First (or last) row whose pixel in the given column is mostly covered; -1 if none.
 int coveredRow(const char* path, int column, bool fromTop)
 {
-    QSvgRenderer renderer(resourcePath(path));
+    QSvgRenderer renderer(resourcePath(QLatin1String(path)));
     const QImage image = render(renderer, renderer.defaultSize());
     for (int i = 0; i < image.height(); ++i) {
         const int y = fromTop ? i : image.height() - 1 - i;
@@ -238,13 +233,15 @@ class StackingTest : public ::testing::TestWithParam<Stacking> {};
 TEST_P(StackingTest, UpperPictureRestsOnTheLowerOne)
 {
     const Stacking& s = GetParam();
-    const int upperBottom = coveredRow(s.upper, s.column - s.upperPlace.x(), false);
-    const int lowerTop = coveredRow(s.lower, s.column - s.lowerPlace.x(), true);
+    const QPoint upperPlace = bench::place(s.upper).home;
+    const QPoint lowerPlace = bench::place(s.lower).home;
+    const int upperBottom = coveredRow(s.upperPicture, s.column - upperPlace.x(), false);
+    const int lowerTop = coveredRow(bench::place(s.lower).picture, s.column - lowerPlace.x(), true);
     ASSERT_GE(upperBottom, 0);
     ASSERT_GE(lowerTop, 0);
-    EXPECT_LE(std::abs((s.upperPlace.y() + upperBottom) - (s.lowerPlace.y() + lowerTop)), 1)
-        << "base at " << s.upperPlace.y() + upperBottom << ", support at "
-        << s.lowerPlace.y() + lowerTop;
+    EXPECT_LE(std::abs((upperPlace.y() + upperBottom) - (lowerPlace.y() + lowerTop)), 1)
+        << "base at " << upperPlace.y() + upperBottom << ", support at "
+        << lowerPlace.y() + lowerTop;
 }
 
 INSTANTIATE_TEST_SUITE_P(WeighingSet, StackingTest, ::testing::ValuesIn(kStackings));

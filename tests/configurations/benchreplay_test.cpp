@@ -1,7 +1,7 @@
 #include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
+#include "protocol/benchtable.h"
 #include "scriptedmessageservice.h"
 
 #include <QFile>

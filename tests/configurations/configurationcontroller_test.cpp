@@ -2,7 +2,7 @@
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
+#include "protocol/benchtable.h"
 #include "scriptedmessageservice.h"
 #include "unprivileged.h"
 
@@ -86,7 +86,7 @@ struct OddFileCase {
     const char* name;
     QList<QByteArray> records;
     ProtocolStep step;       // where the replay leaves the bench
-    const char* shownWidget; // one widget the student sees there
+    bench::Part shownWidget; // one part the student sees there
 };
 
 class ConfigurationOddFiles : public ConfigurationControllerTest,
@@ -98,7 +98,8 @@ TEST_P(ConfigurationOddFiles, ReplayOnlyWhatTheBenchOffers)
     ASSERT_TRUE(writeRecords(path, GetParam().records));
     load(path);
     EXPECT_EQ(model.state().protocolStep, GetParam().step);
-    EXPECT_TRUE(model.widget(GetParam().shownWidget).visible) << GetParam().shownWidget;
+    EXPECT_TRUE(model.widget(GetParam().shownWidget).visible)
+        << bench::place(GetParam().shownWidget).name;
     EXPECT_EQ(model.windowCaption(), "Dosarium - " + path);
     const qint16 tool = qint16(model.state().samplingTool);
     EXPECT_TRUE(tool >= 0 && tool <= 4) << tool;
@@ -111,34 +112,34 @@ INSTANTIATE_TEST_SUITE_P(
         OddFileCase{"SamplePositionOutOfRange",
                     {"DOSARIUM", " 5", " 200", " 10", " 3", " 3", " 9", " 0", " 0"},
                     ProtocolStep::Prepared,
-                    "resultat"},
+                    bench::resultat},
         OddFileCase{"FlaskPositionOutOfRange",
                     {"DOSARIUM", " 5", " 200", " 10", " 3", " 7", " 3", " 0", " 0"},
                     ProtocolStep::Prepared,
-                    "resultat"},
+                    bench::resultat},
         // A mass the slider refuses leaves the balance at 0: no sample, so no flask either.
         OddFileCase{"MassPositionOutOfRange",
                     {"DOSARIUM", " 3", " 200", " 0", " 0", " 3", " 0", " 40000", " 400"},
                     ProtocolStep::Sampling,
-                    "masse"},
+                    bench::masse},
         // A tool that does not exist, or that the bench does not offer the reagent, is not
         // clicked: the bench waits with the chosen bottle.
         OddFileCase{"ToolOutOfRange",
                     {"DOSARIUM", " 1", " 200", " 10", " 7", " 3", " 3", " 0", " 0"},
                     ProtocolStep::Sampling,
-                    "Label3(1)"},
+                    bench::measureChoice(1)},
         OddFileCase{"NegativeTool",
                     {"DOSARIUM", " 7", " 200", " 10", "-1", " 3", " 3", " 0", " 0"},
                     ProtocolStep::Sampling,
-                    "pipjaug"},
+                    bench::pipjaug},
         OddFileCase{"SolutionOnTheBalance",
                     {"DOSARIUM", " 7", " 200", " 0", " 0", " 3", " 0", " 1000", " 10"},
                     ProtocolStep::Sampling,
-                    "pipjaug"},
+                    bench::pipjaug},
         OddFileCase{"SolidInAPipette",
                     {"DOSARIUM", " 3", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
                     ProtocolStep::Sampling,
-                    "balance"}),
+                    bench::balance}),
     [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigurationControllerTest, ARejectedFileLeavesTheBenchReset)

@@ -4,7 +4,7 @@
 
 #include "configurations/preparationbench.h"
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
+#include "protocol/benchtable.h"
 
 namespace dosarium::testing {
 
@@ -54,7 +54,7 @@ class BenchModelBench : public PreparationBench {
     void repaintLabel() override { m_model.requestLabelRepaint(); }
 
   private:
-    template <typename Move> bool move(const QString& name, int position, Move&& apply)
+    template <typename Move> bool move(bench::Part name, int position, Move&& apply)
     {
         const BenchWidget& selector = m_model.widget(name);
         if (position < selector.minimum || position > selector.maximum)

@@ -1,5 +1,4 @@
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
 #include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
@@ -21,7 +20,7 @@ class BenchModelTest : public ::testing::Test {
     {
         QStringList names;
         for (int i = 0; i < bench::bottleCount; ++i)
-            names << bench::bottle(i);
+            names << bench::name(bench::bottle(i));
         return names;
     }
 };
@@ -30,14 +29,12 @@ class BenchModelTest : public ::testing::Test {
 
 TEST_F(BenchModelTest, StartsWithTheBottlesAndTheFirstGuidance)
 {
-    EXPECT_EQ(model.visibleWidgets(), QStringList{bench::conseil} + bottles());
+    EXPECT_EQ(model.visibleWidgets(), QStringList{bench::name(bench::conseil)} + bottles());
     EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseReagent);
     EXPECT_FALSE(model.isUndoEnabled());
     EXPECT_FALSE(model.isSaveEnabled());
     EXPECT_EQ(model.state(), PreparationState{});
     EXPECT_EQ(model.widget(bench::Labelmasse).caption, QStringLiteral("0,00 g"));
-    EXPECT_EQ(model.widget(bench::bottle(5)).position, QPoint(468, 40));
-    EXPECT_EQ(model.widget(bench::bottle(1)).size, QSize(52, 148));
     for (int i = 0; i < bench::bottleCount; ++i)
         EXPECT_TRUE(model.widget(bench::bottle(i)).pointingHand) << i;
 }
@@ -152,8 +149,11 @@ QString resultLine(const BenchModel& model, int block)
     return model.resultDocument().findBlockByNumber(block).text();
 }
 
-QStringList sorted(QStringList names)
+QStringList sortedNames(const QList<Part>& parts)
 {
+    QStringList names;
+    for (const Part part : parts)
+        names << name(part);
     names.sort();
     return names;
 }
@@ -253,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct Situation {
     const char* name;
     std::function<void(Student&, BenchModel&)> reach;
-    QStringList shown;
+    QList<Part> shown;
     ProtocolStep step;
     bool undo;
     bool save;
@@ -272,15 +272,16 @@ TEST_P(Situations, ShowExactlyTheirWidgets)
     Student student(model);
     s.reach(student, model);
     QStringList shown = model.visibleWidgets();
-    shown.removeOne(conseil);
-    EXPECT_EQ(sorted(shown), sorted(s.shown));
+    shown.removeOne(name(conseil));
+    shown.sort();
+    EXPECT_EQ(shown, sortedNames(s.shown));
     // No picture stands across the guidance line.
     const QRect guidance(model.widget(conseil).position, model.widget(conseil).size);
-    for (const QString& name : shown) {
-        const BenchWidget& shownWidget = model.widget(name);
+    for (const Part part : s.shown) {
+        const BenchWidget& shownWidget = model.widget(part);
         if (shownWidget.kind == WidgetKind::Picture) {
             EXPECT_FALSE(QRect(shownWidget.position, shownWidget.size).intersects(guidance))
-                << name.toStdString();
+                << table[part].name;
         }
     }
     EXPECT_EQ(model.state().protocolStep, s.step);
@@ -290,16 +291,16 @@ TEST_P(Situations, ShowExactlyTheirWidgets)
 
 namespace {
 
-QStringList allBottles()
+QList<Part> allBottles()
 {
-    QStringList names;
+    QList<Part> parts;
     for (int i = 0; i < bottleCount; ++i)
-        names << bottle(i);
-    return names;
+        parts << bottle(i);
+    return parts;
 }
 
-const QStringList glassware = {fiole, eprouvette, pipjaug, pipgrad};
-const QStringList flaskChoice = {fiolefinale, UpDown1, labelvol, validvol};
+const QList<Part> glassware = {fiole, eprouvette, pipjaug, pipgrad};
+const QList<Part> flaskChoice = {fiolefinale, UpDown1, labelvol, validvol};
 
 } // namespace
 
@@ -353,14 +354,14 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                      false},
                                            Situation{"before_glassware_choice",
                                                      [](Student& s, BenchModel&) { s.choose(7); },
-                                                     QStringList{choisi} + glassware,
+                                                     QList<Part>{choisi} + glassware,
                                                      ProtocolStep::Sampling, true, false},
                                            Situation{"liquid_before_glassware_choice",
                                                      [](Student& s, BenchModel& m) {
                                                          s.choose(0);
                                                          m.Label3_Click(1);
                                                      },
-                                                     QStringList{choisi} + glassware,
+                                                     QList<Part>{choisi} + glassware,
                                                      ProtocolStep::Sampling, true, false},
                                            Situation{"flask_chosen",
                                                      [](Student& s, BenchModel&) {
@@ -404,14 +405,14 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                            Situation{
                                                "flask_choice_after_weighing",
                                                [](Student& s, BenchModel&) { s.weigh(3, 342); },
-                                               QStringList{choisi, balance, Labelmasse, vdemont,
+                                               QList<Part>{choisi, balance, Labelmasse, vdemont,
                                                            sucre} +
                                                    flaskChoice,
                                                ProtocolStep::FlaskChoice, true, false},
                                            Situation{
                                                "flask_choice_after_weighing_a_liquid",
                                                [](Student& s, BenchModel&) { s.weigh(1, 342); },
-                                               QStringList{choisi, balance, Labelmasse, becher} +
+                                               QList<Part>{choisi, balance, Labelmasse, becher} +
                                                    flaskChoice,
                                                ProtocolStep::FlaskChoice, true, false},
                                            Situation{"flask_choice_after_measuring",
@@ -419,7 +420,7 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                          s.measure(
                                                              6, SamplingTool::GraduatedPipette, 40);
                                                      },
-                                                     QStringList{choisi, pipgrad, Labelprel} +
+                                                     QList<Part>{choisi, pipgrad, Labelprel} +
                                                          flaskChoice,
                                                      ProtocolStep::FlaskChoice, true, false},
                                            Situation{
@@ -451,7 +452,7 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                              5, SamplingTool::VolumetricPipette, 5);
                                                          s.makeUp(0);
                                                      },
-                                                     QStringList{choisi, pipjaug, Labelprel} +
+                                                     QList<Part>{choisi, pipjaug, Labelprel} +
                                                          flaskChoice,
                                                      ProtocolStep::Prepared, true, false},
                                            Situation{"new_preparation_after_a_result",
@@ -487,7 +488,7 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                          s.makeUp(5);
                                                          m.Command4_Click();
                                                      },
-                                                     QStringList{choisi, fiole, Labelprel} +
+                                                     QList<Part>{choisi, fiole, Labelprel} +
                                                          flaskChoice,
                                                      ProtocolStep::FlaskChoice, true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -679,7 +680,7 @@ TEST_F(BenchModelTest, WeighingPictures)
     model.Command3_Click();
     student.choose(1);
     model.Label3_Click(0);
-    EXPECT_EQ(model.widget(becher).position, QPoint(180, 84));
+    EXPECT_EQ(model.widget(becher).position, place(becher).home);
     EXPECT_FALSE(model.widget(vdemont).visible);
     EXPECT_EQ(model.widget(conseil).caption, texts::setMass);
     const QString empty = model.widget(becher).picture;
@@ -699,30 +700,34 @@ TEST_F(BenchModelTest, GlasswareMovesWhenChosenAndReturnsHomeForTheNextBottle)
 {
     Student student(model);
     student.choose(5);
-    for (const QString& name : glassware)
-        EXPECT_TRUE(model.widget(name).pointingHand);
+    for (const Part part : glassware)
+        EXPECT_TRUE(model.widget(part).pointingHand);
     student.pick(SamplingTool::VolumetricFlask);
-    EXPECT_EQ(model.widget(fiole).position, QPoint(196, 32));
-    EXPECT_EQ(model.widget(Labelprel).position, QPoint(203, 160));
-    EXPECT_EQ(model.widget(UpDown2).position, QPoint(203, 192));
+    EXPECT_EQ(model.widget(fiole).position, flaskChosen);
+    EXPECT_EQ(model.widget(Labelprel).position, flaskSampleReadout);
+    // The flask's sample selector stands level with the flask selector, under its read-out.
+    EXPECT_EQ(model.widget(UpDown2).position,
+              QPoint(flaskSampleReadout.x(), model.widget(UpDown1).position.y()));
     EXPECT_FALSE(model.widget(fiole).pointingHand);
     EXPECT_EQ(model.widget(conseil).caption, texts::setVolume);
 
     model.Command3_Click();
     student.choose(6);
-    EXPECT_EQ(model.widget(fiole).position, QPoint(136, 56));
+    EXPECT_EQ(model.widget(fiole).position, place(fiole).home);
     EXPECT_TRUE(model.widget(fiole).pointingHand);
     student.pick(SamplingTool::VolumetricPipette);
-    EXPECT_EQ(model.widget(pipjaug).position.x(), 222);
-    EXPECT_EQ(model.widget(Labelprel).position, QPoint(250, 108));
-    EXPECT_EQ(model.widget(UpDown2).position, QPoint(252, 127));
-    EXPECT_EQ(model.widget(validprel).position.x(), 270);
+    EXPECT_EQ(model.widget(pipjaug).position.x(), pipetteChosenLeft);
+    EXPECT_EQ(model.widget(Labelprel).position, pipetteSampleReadout);
+    EXPECT_EQ(model.widget(UpDown2).position, pipetteSampleSelector);
+    EXPECT_EQ(model.widget(validprel).position.x(), place(validprel).home.x());
 
     model.Command3_Click();
     student.choose(1);
-    EXPECT_EQ(model.widget(pipjaug).position.x(), 256);
-    // The chosen bottle stands 20 pixels above the bottom of the cupboard.
-    EXPECT_EQ(model.widget(choisi).position.y(), 225 - 148 - 20);
+    EXPECT_EQ(model.widget(pipjaug).position.x(), place(pipjaug).home.x());
+    // The chosen bottle takes that bottle's size and stands a margin above the cupboard's floor.
+    EXPECT_EQ(model.widget(choisi).size, place(bottle(1)).size);
+    EXPECT_EQ(model.widget(choisi).position.y(),
+              cupboardHeight - place(bottle(1)).size.height() - chosenBottleMargin);
 }
 
 TEST_F(BenchModelTest, ChoosingTheToolAgainAfterAResultWithdrawsTheResult)
@@ -892,11 +897,11 @@ TEST_F(BenchModelTest, AReplayFromCodeEndsWhereTheStudentsClicksEnd)
         EXPECT_EQ(model.visibleWidgets(), byHand.visibleWidgets()) << saved.reagent;
         EXPECT_EQ(model.resultDocument().toPlainText(), byHand.resultDocument().toPlainText());
         EXPECT_EQ(messages.shown.size(), studentMessages.shown.size()) << saved.reagent;
-        for (const QString& name : model.widgetNames()) {
-            EXPECT_EQ(model.widget(name).caption, byHand.widget(name).caption)
-                << name.toStdString();
-            EXPECT_EQ(model.widget(name).position, byHand.widget(name).position)
-                << name.toStdString();
+        for (int part = 0; part < partCount; ++part) {
+            EXPECT_EQ(model.widget(Part(part)).caption, byHand.widget(Part(part)).caption)
+                << table[part].name;
+            EXPECT_EQ(model.widget(Part(part)).position, byHand.widget(Part(part)).position)
+                << table[part].name;
         }
     }
 }

@@ -1,7 +1,5 @@
 #include "protocol/benchmodel.h"
-#include "protocol/benchnames.h"
 #include "protocol/benchview.h"
-#include "protocol/pictures.h"
 #include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
@@ -10,7 +8,6 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QLabel>
-#include <QSvgRenderer>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -35,23 +32,39 @@ class BenchViewTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(BenchViewTest, CreatesEveryNamedWidgetWhereTheModelPutsIt)
+TEST_F(BenchViewTest, ShowsEveryPartWhereTheModelPutsIt)
 {
-    for (const QString& name : model.widgetNames()) {
-        QWidget* child = placard.findChild<QWidget*>(name);
-        ASSERT_NE(child, nullptr) << name.toStdString();
-        EXPECT_EQ(child->isVisible(), model.widget(name).visible) << name.toStdString();
-        EXPECT_EQ(child->geometry(), QRect(model.widget(name).position, model.widget(name).size))
-            << name.toStdString();
-    }
-    EXPECT_FALSE(placard.findChild<QWidget*>(bench::bottle(4))->accessibleName().isEmpty());
+    const auto expectShownPartsInPlace = [this] {
+        for (int i = 0; i < bench::partCount; ++i) {
+            const BenchWidget& state = model.widget(bench::Part(i));
+            QWidget* child = view.widget(bench::Part(i));
+            if (!state.visible) {
+                EXPECT_TRUE(!child || child->isHidden()) << bench::table[i].name;
+                continue;
+            }
+            ASSERT_NE(child, nullptr) << bench::table[i].name;
+            EXPECT_EQ(child->objectName(), QLatin1String(bench::table[i].name));
+            EXPECT_TRUE(child->isVisible()) << bench::table[i].name;
+            EXPECT_EQ(child->geometry(), QRect(state.position, state.size)) << bench::table[i].name;
+        }
+    };
+    expectShownPartsInPlace();
+    EXPECT_FALSE(view.widget(bench::bottle(4))->accessibleName().isEmpty());
+    // The parts of later steps are made when first shown.
+    EXPECT_EQ(view.widget(bench::resultat), nullptr);
+    model.liquide_Click(3);
+    expectShownPartsInPlace();
+    model.Command3_Click();
+    model.liquide_Click(1);
+    model.Label3_Click(0);
+    expectShownPartsInPlace();
 }
 
 TEST_F(BenchViewTest, AClickOnABottleReachesTheHandler)
 {
     QTest::mouseMove(&placard, QPoint(5, 40));
     EXPECT_EQ(model.info(), texts::hintNoPreparation);
-    auto* bottle = placard.findChild<QAbstractButton*>(bench::bottle(6));
+    auto* bottle = qobject_cast<QAbstractButton*>(view.widget(bench::bottle(6)));
     ASSERT_NE(bottle, nullptr);
     QTest::mouseMove(bottle, QPoint(20, 20));
     // The hover over the bottle is the bottle's own, not the cupboard's.
@@ -61,51 +74,40 @@ TEST_F(BenchViewTest, AClickOnABottleReachesTheHandler)
     EXPECT_EQ(model.state().reagentIndex, 6);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Sampling);
     EXPECT_FALSE(bottle->isVisible());
-    EXPECT_TRUE(placard.findChild<QWidget*>(bench::choisi)->isVisible());
-    EXPECT_TRUE(placard.findChild<QWidget*>(bench::pipjaug)->isVisible());
-}
-
-TEST(BenchPictures, EveryPictureOfTheBenchIsInTheResources)
-{
-    ScriptedMessageService messages;
-    BenchModel model(messages);
-    QStringList paths{pictures::pointingHand, pictures::beakerFilled};
-    for (const QString& name : model.widgetNames()) {
-        if (!model.widget(name).picture.isEmpty())
-            paths << model.widget(name).picture;
-    }
-    for (const QString& path : paths)
-        EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
+    EXPECT_TRUE(view.widget(bench::choisi)->isVisible());
+    EXPECT_TRUE(view.widget(bench::pipjaug)->isVisible());
 }
 
 TEST_F(BenchViewTest, SelectorsAndChoicesDriveTheModel)
 {
     model.liquide_MouseMove(0);
     model.liquide_Click(0);
-    auto* volumeChoice = placard.findChild<QLabel*>(bench::measureChoice(1));
+    auto* volumeChoice = qobject_cast<QLabel*>(view.widget(bench::measureChoice(1)));
     ASSERT_NE(volumeChoice, nullptr);
     QTest::mouseClick(volumeChoice, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(model.widget(bench::conseil).caption, texts::chooseGlassware);
 
-    auto* cylinder = placard.findChild<QAbstractButton*>(bench::eprouvette);
+    auto* cylinder = qobject_cast<QAbstractButton*>(view.widget(bench::eprouvette));
     QTest::mouseClick(cylinder, Qt::LeftButton, {}, QPoint(10, 50));
     EXPECT_EQ(model.state().samplingTool, SamplingTool::GraduatedCylinder);
 
     // The upper arrow adds one step, the lower one takes it back.
-    QWidget* selector = placard.findChild<QWidget*>(bench::UpDown2);
+    QWidget* selector = view.widget(bench::UpDown2);
     QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 4));
     EXPECT_EQ(model.state().sampledVolume, 51.0f);
     QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 26));
     QTest::mouseClick(selector, Qt::LeftButton, {}, QPoint(8, 26));
     EXPECT_EQ(model.state().sampledVolume, 49.0f);
-    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelprel)->text(), QStringLiteral("49 mL"));
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widget(bench::Labelprel))->text(),
+              QStringLiteral("49 mL"));
 
-    QTest::mouseClick(placard.findChild<QAbstractButton*>(bench::validprel), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(view.widget(bench::validprel)),
+                      Qt::LeftButton);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
 
     // Assistive technologies read and set the flask selector's position.
     QAccessibleInterface* flask =
-        QAccessible::queryAccessibleInterface(placard.findChild<QWidget*>(bench::UpDown1));
+        QAccessible::queryAccessibleInterface(view.widget(bench::UpDown1));
     ASSERT_NE(flask, nullptr);
     ASSERT_NE(flask->valueInterface(), nullptr);
     EXPECT_EQ(flask->role(), QAccessible::SpinBox);
@@ -115,8 +117,8 @@ TEST_F(BenchViewTest, SelectorsAndChoicesDriveTheModel)
     flask->valueInterface()->setCurrentValue(5);
     EXPECT_EQ(model.state().flaskVolume, 500.0f);
 
-    QTest::mouseClick(placard.findChild<QAbstractButton*>(bench::validvol), Qt::LeftButton);
-    EXPECT_TRUE(placard.findChild<QWidget*>(bench::resultat)->isVisible());
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(view.widget(bench::validvol)), Qt::LeftButton);
+    EXPECT_TRUE(view.widget(bench::resultat)->isVisible());
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
 }
 
@@ -125,19 +127,20 @@ TEST_F(BenchViewTest, TheMassSliderIsReadAndSetThroughAccessibility)
     model.liquide_MouseMove(4);
     model.liquide_Click(4);
     QAccessibleInterface* slider =
-        QAccessible::queryAccessibleInterface(placard.findChild<QWidget*>(bench::HScroll1));
+        QAccessible::queryAccessibleInterface(view.widget(bench::HScroll1));
     ASSERT_NE(slider, nullptr);
     ASSERT_NE(slider->valueInterface(), nullptr);
     EXPECT_EQ(slider->valueInterface()->maximumValue().toInt(), 20000);
     slider->valueInterface()->setCurrentValue(1234);
     EXPECT_EQ(model.state().sampledMass, 12.34f);
-    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelmasse)->text(), QStringLiteral("12,34 g"));
-    EXPECT_TRUE(placard.findChild<QWidget*>(bench::sucre)->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widget(bench::Labelmasse))->text(),
+              QStringLiteral("12,34 g"));
+    EXPECT_TRUE(view.widget(bench::sucre)->isVisible());
 }
 
 TEST_F(BenchViewTest, ABottlePressedWithoutAHoverIsTheOneChosen)
 {
-    auto* bottle = placard.findChild<QAbstractButton*>(bench::bottle(8));
+    auto* bottle = qobject_cast<QAbstractButton*>(view.widget(bench::bottle(8)));
     ASSERT_NE(bottle, nullptr);
     ASSERT_EQ(model.state().reagentIndex, 0);
     bottle->click();
@@ -156,10 +159,10 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     };
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     // Past a choice the focus is on the next control of the preparation, or one Tab before it.
-    const auto tabTo = [&](const QString& name, int presses = 1) {
-        for (int i = 0; i < presses && focused() != name; ++i)
+    const auto tabTo = [&](bench::Part part, int presses = 1) {
+        for (int i = 0; i < presses && focused() != bench::name(part); ++i)
             press(Qt::Key_Tab);
-        return focused() == name;
+        return focused() == bench::name(part);
     };
 
     // Ethanol, weighed in the beaker.
@@ -173,7 +176,8 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     press(Qt::Key_Right);
     EXPECT_EQ(model.state().sampledMass, 0.01f);
     press(Qt::Key_PageUp);
-    EXPECT_EQ(placard.findChild<QLabel*>(bench::Labelmasse)->text(), QStringLiteral("1,01 g"));
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widget(bench::Labelmasse))->text(),
+              QStringLiteral("1,01 g"));
     press(Qt::Key_Left);
     press(Qt::Key_PageDown);
     press(Qt::Key_PageUp);
@@ -187,7 +191,7 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     ASSERT_TRUE(tabTo(bench::validvol)) << focused().toStdString();
     press(Qt::Key_Space);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
-    EXPECT_TRUE(placard.findChild<QWidget*>(bench::resultat)->isVisible());
+    EXPECT_TRUE(view.widget(bench::resultat)->isVisible());
 
     // A copper sulfate solution, taken with the volumetric pipette.
     model.Command3_Click();
@@ -212,7 +216,7 @@ TEST_F(BenchViewTest, AClickGivesTheSliderTheFocusAndItsHint)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&placard));
     model.liquide_MouseMove(3);
     model.liquide_Click(3);
-    QWidget* slider = placard.findChild<QWidget*>(bench::HScroll1);
+    QWidget* slider = view.widget(bench::HScroll1);
     placard.setFocus();
     ASSERT_FALSE(slider->hasFocus());
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 4, 8));

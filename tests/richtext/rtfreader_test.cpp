@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RtfReaderText, ::testing::Values(
     TextCase{"UnicodeSkipsOneFallback", "\\u233?t\\u233?", QString::fromUtf8("été")},
     TextCase{"NegativeUnicode", "\\u-4064?", QString(QChar(0xF020))},
     TextCase{"FallbackMayBeHex", "\\u8364\\'80 euro", QString::fromUtf8("€ euro")},
+    TextCase{"FallbackMayBeControls", "\\uc2\\u233\\emdash\\~x", QString::fromUtf8("éx")},
     TextCase{"SkipCountBelongsToTheGroup", "{\\uc2\\u8800 xxA}\\u8801?B",
              QString::fromUtf8("≠A≡B")},
     TextCase{"ZeroSkipCount", "\\uc0\\u945\\u946 x", QString::fromUtf8("αβx")},
