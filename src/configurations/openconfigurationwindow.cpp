@@ -117,17 +117,14 @@ void OpenConfigurationWindow::openCommand()
     }
     m_notice->show();
     m_notice->raise();
-    m_controller.setOpenWindowHooks({
-        [this] { return isVisible(); },
-        [this] { repaint(); },
-        [this] { hide(); },
-        [this] {
-            if (m_workbench)
-                m_workbench->repaint();
-        },
-    });
-    m_controller.loadConfiguration();
-    m_controller.setOpenWindowHooks({});
+    repaint();
+    if (const std::optional<ConfigurationValues> values =
+            m_controller.reset(ConfigurationController::read(path))) {
+        hide();
+        if (m_workbench)
+            m_workbench->repaint();
+        m_controller.apply(*values, path);
+    }
     accept();
 }
 

@@ -108,7 +108,7 @@ void SaveConfigurationWindow::saveCommand()
         unsetCursor();
         return;
     }
-    const bool saved = m_controller.saveConfiguration();
+    const bool saved = m_controller.write(*path);
     unsetCursor();
     if (saved)
         accept();

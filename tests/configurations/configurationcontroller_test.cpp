@@ -1,4 +1,3 @@
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
@@ -43,8 +42,7 @@ class ConfigurationControllerTest : public ::testing::Test {
     QTemporaryDir dir;
     ScriptedMessageService messages;
     BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
 
     // Sodium hydroxide with the graduated cylinder, as far as the flask choice.
     void startPreparation()
@@ -56,11 +54,7 @@ class ConfigurationControllerTest : public ::testing::Test {
         model.setWindowCaption("Dosarium - ancien.C05");
     }
 
-    void load(const QString& path)
-    {
-        controller.setConfigPath(path);
-        controller.loadConfiguration();
-    }
+    void load(const QString& path) { controller.load(path); }
 
     void expectOnlyMessage(const QString& text, const QString& title)
     {
@@ -201,8 +195,7 @@ TEST_F(ConfigurationControllerTest, AFullDiskFailsTheSaveAndKeepsTheCaption)
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "/dev/full is not available";
     startPreparation();
-    controller.setConfigPath("/dev/full");
-    EXPECT_FALSE(controller.saveConfiguration());
+    EXPECT_FALSE(controller.write("/dev/full"));
     expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
     EXPECT_EQ(model.windowCaption(), "Dosarium - ancien.C05");
     EXPECT_EQ(controller.configPath(), "/dev/full");
@@ -218,9 +211,8 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
                           QFileDevice::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(path, readable | QFileDevice::WriteOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), readable));
-    controller.setConfigPath(path);
     const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
-        return !controller.saveConfiguration() && messages.shown.size() == 1 &&
+        return !controller.write(path) && messages.shown.size() == 1 &&
                messages.shown[0].text == texts::writeFailure &&
                model.windowCaption() == "Dosarium - ancien.C05";
     });
@@ -234,6 +226,6 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
 TEST_F(ConfigurationControllerTest, AnEmptyPathIsNotSaved)
 {
     startPreparation();
-    EXPECT_FALSE(controller.saveConfiguration());
+    EXPECT_FALSE(controller.write(QString()));
     expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
 }

@@ -1,4 +1,3 @@
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "configurations/locationlists.h"
@@ -36,8 +35,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
     QString home;
     ScriptedMessageService messages;
     BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
     QWidget workbench;
     QString previousDirectory = QDir::currentPath();
 
@@ -66,8 +64,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
     QString saveFile(const QString& name)
     {
         const QString path = QDir(home).filePath(name);
-        controller.setConfigPath(path);
-        EXPECT_TRUE(controller.saveConfiguration());
+        EXPECT_TRUE(controller.write(path));
         return path;
     }
 
@@ -316,7 +313,7 @@ TEST_F(ConfigurationWindowsTest, AnInvalidFileIsReportedAndTheWindowCloses)
 TEST_F(ConfigurationWindowsTest, SavingAgainAfterLoadingAsksAboutTheSameFile)
 {
     const QString path = saveFile("acide.C05");
-    controller.loadConfiguration();
+    controller.load(path);
     SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
     EXPECT_EQ(window.nameBox()->text(), path);
     messages.answers = {MessageAnswer::No};
