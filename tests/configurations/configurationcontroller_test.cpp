@@ -1,3 +1,4 @@
+#include "catalogue/reagent.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
@@ -134,6 +135,57 @@ INSTANTIATE_TEST_SUITE_P(
                     ProtocolStep::Sampling,
                     "balance"}),
     [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Whether the bench shows the instrument `widget` once the bottle is chosen, through either of a
+// pure liquid's measure choices.
+bool benchOffers(int reagent, const QString& widget)
+{
+    for (const int choice : {-1, 0, 1}) {
+        ScriptedMessageService messages;
+        BenchModel probe(messages);
+        probe.liquide_MouseMove(reagent);
+        probe.liquide_Click(reagent);
+        if (choice >= 0) {
+            if (!probe.widget(bench::measureChoice(choice)).visible)
+                continue;
+            probe.Label3_Click(choice);
+        }
+        if (probe.widget(widget).visible)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(ConfigurationControllerTest, TheReplayTakesASampleOnlyWithAnInstrumentTheBenchOffers)
+{
+    const QList<std::pair<SamplingTool, QString>> instruments = {
+        {SamplingTool::Balance, bench::balance},
+        {SamplingTool::VolumetricFlask, bench::fiole},
+        {SamplingTool::GraduatedCylinder, bench::eprouvette},
+        {SamplingTool::VolumetricPipette, bench::pipjaug},
+        {SamplingTool::GraduatedPipette, bench::pipgrad}};
+    const QString path = dir.filePath("instrument.C05");
+    for (int reagent = 0; reagent < Catalogue::reagentCount; ++reagent) {
+        for (const auto& [tool, widget] : instruments) {
+            SCOPED_TRACE(QStringLiteral("reagent %1, %2").arg(reagent).arg(widget).toStdString());
+            ASSERT_TRUE(
+                writeRecords(path, {"DOSARIUM", QByteArray::number(reagent), " 200", " 10",
+                                    QByteArray::number(int(tool)), " 3", " 0", " 100", " 1"}));
+            load(path);
+            EXPECT_EQ(model.state().reagentIndex, reagent);
+            if (benchOffers(reagent, widget)) {
+                EXPECT_EQ(model.state().samplingTool, tool);
+                EXPECT_NE(model.state().protocolStep, ProtocolStep::Sampling);
+            } else {
+                EXPECT_EQ(model.state().protocolStep, ProtocolStep::Sampling);
+            }
+        }
+    }
+}
 
 TEST_F(ConfigurationControllerTest, ARejectedFileLeavesTheBenchReset)
 {
