@@ -4,51 +4,42 @@
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
 
+#include <array>
+
 namespace dosarium {
 
 namespace texts = configurationtexts;
 
 namespace {
 
+using Click = void (BenchModel::*)();
+
+// The click that takes a piece of glassware from the shelf; null for the balance and for a number
+// that names no instrument.
+Click glasswareClick(SamplingTool tool)
+{
+    static const std::array<std::pair<SamplingTool, Click>, 4> clicks = {{
+        {SamplingTool::VolumetricFlask, &BenchModel::fiole_Click},
+        {SamplingTool::GraduatedCylinder, &BenchModel::eprouvette_Click},
+        {SamplingTool::VolumetricPipette, &BenchModel::pipjaug_Click},
+        {SamplingTool::GraduatedPipette, &BenchModel::pipgrad_Click},
+    }};
+    for (const auto& [glassware, click] : clicks) {
+        if (glassware == tool)
+            return click;
+    }
+    return nullptr;
+}
+
 // A mass is weighed for a pure liquid or solid, a volume taken of a liquid or a solution: a file
 // asking for anything else names an instrument the bench does not offer that reagent.
 std::optional<SamplingTool> toolOffered(qint16 stored, ReagentKind kind)
 {
     const auto tool = SamplingTool(stored);
-    switch (tool) {
-    case SamplingTool::Balance:
-        if (kind == ReagentKind::AqueousSolution)
-            return std::nullopt;
-        return tool;
-    case SamplingTool::VolumetricFlask:
-    case SamplingTool::GraduatedCylinder:
-    case SamplingTool::VolumetricPipette:
-    case SamplingTool::GraduatedPipette:
-        if (kind == ReagentKind::PureSolid)
-            return std::nullopt;
-        return tool;
-    }
-    return std::nullopt;
-}
-
-void clickGlassware(BenchModel& bench, SamplingTool tool)
-{
-    switch (tool) {
-    case SamplingTool::VolumetricFlask:
-        bench.fiole_Click();
-        break;
-    case SamplingTool::GraduatedCylinder:
-        bench.eprouvette_Click();
-        break;
-    case SamplingTool::VolumetricPipette:
-        bench.pipjaug_Click();
-        break;
-    case SamplingTool::GraduatedPipette:
-        bench.pipgrad_Click();
-        break;
-    case SamplingTool::Balance:
-        break;
-    }
+    const bool offered = tool == SamplingTool::Balance
+                             ? kind != ReagentKind::AqueousSolution
+                             : glasswareClick(tool) && kind != ReagentKind::PureSolid;
+    return offered ? std::optional(tool) : std::nullopt;
 }
 
 // The choice a pure liquid's label offers: 0 weighs it, 1 measures its volume.
@@ -138,7 +129,7 @@ void ConfigurationController::apply(const ConfigurationValues& values, const QSt
             m_bench.setHScroll1Position(values.massPosition);
             m_bench.masse_Click();
         } else {
-            clickGlassware(m_bench, *tool);
+            (m_bench.*glasswareClick(*tool))();
             m_bench.setUpDown2Position(values.samplePosition);
             m_bench.validprel_Click();
         }

@@ -1,6 +1,7 @@
 #include "configurations/configurationcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchnames.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 
 #include <QFile>
@@ -10,6 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using test::readBytes;
+using test::recordBytes;
+using test::writeRecords;
 
 namespace {
 
@@ -63,29 +67,6 @@ void PrintTo(const Snapshot& s, std::ostream* os)
         << s.state.sampledVolume << " flask " << s.state.flaskVolume << " visible ["
         << s.visible.join(' ').toStdString() << "] result [" << s.result.toStdString()
         << "] caption [" << s.caption.toStdString() << "]";
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray recordBytes(const QByteArray& text)
-{
-    QByteArray bytes(128, '\0');
-    bytes[0] = char(text.size());
-    bytes.replace(2, text.size(), text);
-    return bytes;
-}
-
-bool writeRecords(const QString& path, const QList<QByteArray>& texts)
-{
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += recordBytes(text);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 struct PreparationCase {

@@ -3,6 +3,7 @@
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchnames.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 #include "unprivileged.h"
 
@@ -11,32 +12,11 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using test::readBytes;
+using test::writeRecords;
 namespace texts = configurationtexts;
 
 namespace {
-
-QByteArray recordBytes(const QByteArray& text)
-{
-    QByteArray bytes(128, '\0');
-    bytes[0] = char(text.size());
-    bytes.replace(2, text.size(), text);
-    return bytes;
-}
-
-bool writeRecords(const QString& path, const QList<QByteArray>& texts)
-{
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += recordBytes(text);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ConfigurationControllerTest : public ::testing::Test {
   protected:

@@ -4,6 +4,7 @@
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
 #include "protocol/benchmodel.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 
 #include <QComboBox>
@@ -19,15 +20,10 @@
 #include <optional>
 
 using namespace dosarium;
+using test::readBytes;
 namespace texts = configurationtexts;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ConfigurationWindowsTest : public ::testing::Test {
   protected:
