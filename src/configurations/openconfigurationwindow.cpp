@@ -2,8 +2,8 @@
 
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
+#include "configurations/configurationwindowframe.h"
 #include "configurations/locationlists.h"
-#include "configurations/saveconfigurationwindow.h"
 #include "ui/messageservice.h"
 #include "ui/svgpixmap.h"
 
@@ -35,23 +35,12 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
       m_path(new QLineEdit(this)), m_open(new QPushButton(texts::openButton, this)),
       m_cancel(new QPushButton(texts::cancelButton, this)), m_notice(new QFrame(this))
 {
-    setObjectName(QStringLiteral("ouvrir"));
-    setWindowTitle(texts::openWindowCaption);
-    setModal(true);
+    frameConfigurationWindow(*this, QStringLiteral("ouvrir"), texts::openWindowCaption, m_open,
+                             m_cancel);
     m_path->setObjectName(QStringLiteral("ficharge"));
-    m_open->setObjectName(QStringLiteral("Command1"));
-    m_cancel->setObjectName(QStringLiteral("Command2"));
     m_notice->setObjectName(QStringLiteral("Frame1"));
-    m_open->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    // Each label names its box, so that a screen reader says what the box is for (lists take no
-    // name from a buddy label).
     const auto labelFor = [this](const QString& text, QWidget* box) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(box);
-        box->setAccessibleName(text);
-        return label;
+        return namingLabel(text, box, this);
     };
     m_path->setAccessibleName(texts::pathBoxName);
     auto* layout = new QGridLayout(this);

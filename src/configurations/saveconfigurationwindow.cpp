@@ -2,6 +2,7 @@
 
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
+#include "configurations/configurationwindowframe.h"
 #include "configurations/locationlists.h"
 #include "configurations/savename.h"
 #include "ui/messageservice.h"
@@ -19,12 +20,6 @@ namespace dosarium {
 
 namespace texts = configurationtexts;
 
-QPoint configurationWindowPosition(const QWidget* workbench)
-{
-    const QPoint corner = workbench ? workbench->frameGeometry().topLeft() : QPoint();
-    return corner + QPoint(20, 20);
-}
-
 SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& controller,
                                                  MessageService& messages, QWidget* workbench)
     : SaveConfigurationWindow(controller, messages, workbench, LocationListsModel::mountedDrives(),
@@ -39,22 +34,11 @@ SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& contro
       m_name(new QLineEdit(this)), m_save(new QPushButton(texts::saveButton, this)),
       m_cancel(new QPushButton(texts::cancelButton, this))
 {
-    setObjectName(QStringLiteral("enregistrer"));
-    setWindowTitle(texts::saveWindowCaption);
-    setModal(true);
+    frameConfigurationWindow(*this, QStringLiteral("enregistrer"), texts::saveWindowCaption, m_save,
+                             m_cancel);
     m_name->setObjectName(QStringLiteral("Text1"));
-    m_save->setObjectName(QStringLiteral("Command1"));
-    m_cancel->setObjectName(QStringLiteral("Command2"));
-    m_save->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    // Each label names its box, so that a screen reader says what the box is for (lists take no
-    // name from a buddy label).
     const auto labelFor = [this](const QString& text, QWidget* box) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(box);
-        box->setAccessibleName(text);
-        return label;
+        return namingLabel(text, box, this);
     };
     auto* layout = new QGridLayout(this);
     layout->addWidget(labelFor(texts::nameLabel, m_name), 0, 0);

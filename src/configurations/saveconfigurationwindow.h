@@ -42,7 +42,4 @@ class SaveConfigurationWindow : public QDialog {
     QPushButton* m_cancel;
 };
 
-// Where a configuration window stands: 20 pixels right of and below the workbench's corner.
-QPoint configurationWindowPosition(const QWidget* workbench);
-
 } // namespace dosarium
