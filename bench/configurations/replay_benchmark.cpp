@@ -1,6 +1,5 @@
 // Opening a saved preparation: reading its nine records, replaying it on the bench model, and the
 // whole load from the file to the result. Each file is written by the program's own save.
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "protocol/benchmodel.h"
 #include "ui/messageservice.h"
@@ -27,8 +26,7 @@ class CountingMessageService : public MessageService {
 struct Workbench {
     CountingMessageService messages;
     BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
 };
 
 using Clicks = std::function<void(BenchModel&)>;
@@ -76,9 +74,8 @@ struct SavedPreparation {
     {
         Workbench student;
         clicks(student.model);
-        student.controller.setConfigPath(path);
         saved = student.model.state().protocolStep == ProtocolStep::Prepared &&
-                student.controller.saveConfiguration();
+                student.controller.write(path);
         state = student.model.state();
         messages = student.messages.count;
     }
@@ -100,7 +97,7 @@ void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
         state.SkipWithError("the saved file did not read");
 }
 
-// What loading does between reading the file and naming it in the caption.
+// What loading does once the file is read: the reset and the replay.
 void BM_Replay(benchmark::State& state, const Clicks& clicks)
 {
     const SavedPreparation preparation(clicks);
@@ -112,10 +109,8 @@ void BM_Replay(benchmark::State& state, const Clicks& clicks)
     const ConfigurationValues& values = reading.values;
     Workbench restarted;
     for (auto _ : state) {
-        restarted.adapter.command3_Click();
-        restarted.adapter.setReagentIndex(values.reagentIndex);
-        restarted.adapter.setSampledMass(values.sampledMass);
-        restarted.controller.replay(values);
+        restarted.model.Command3_Click();
+        restarted.controller.apply(values, preparation.path);
     }
     if (!(restarted.model.state() == preparation.state))
         state.SkipWithError("the replay did not give the saved preparation");
@@ -129,15 +124,14 @@ void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
         return;
     }
     Workbench restarted;
-    restarted.controller.setConfigPath(preparation.path);
-    restarted.controller.loadConfiguration();
+    restarted.controller.load(preparation.path);
     if (!(restarted.model.state() == preparation.state) ||
         restarted.messages.count != preparation.messages) {
         state.SkipWithError("loading did not give the saved preparation");
         return;
     }
     for (auto _ : state)
-        restarted.controller.loadConfiguration();
+        restarted.controller.load(preparation.path);
     if (!(restarted.model.state() == preparation.state))
         state.SkipWithError("loading again did not give the saved preparation");
 }

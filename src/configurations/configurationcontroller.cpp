@@ -1,149 +1,165 @@
 #include "configurations/configurationcontroller.h"
 
+#include "catalogue/reagent.h"
 #include "configurations/configurationtexts.h"
-#include "configurations/preparationbench.h"
-#include "ui/messageservice.h"
+#include "protocol/benchmodel.h"
+
+#include <array>
 
 namespace dosarium {
 
+namespace texts = configurationtexts;
+
 namespace {
 
-constexpr int reagentCount = 9;
-constexpr int firstSolid = 3;
-constexpr int firstSolution = 5;
-constexpr qint16 balanceTool = 0;
-constexpr qint16 lastTool = 4;
-constexpr int flaskChoiceStep = 2;
+using Click = void (BenchModel::*)();
 
-bool reagentExists(int reagent)
+// The click that takes a piece of glassware from the shelf; null for the balance and for a number
+// that names no instrument.
+Click glasswareClick(SamplingTool tool)
 {
-    return reagent >= 0 && reagent < reagentCount;
+    static const std::array<std::pair<SamplingTool, Click>, 4> clicks = {{
+        {SamplingTool::VolumetricFlask, &BenchModel::fiole_Click},
+        {SamplingTool::GraduatedCylinder, &BenchModel::eprouvette_Click},
+        {SamplingTool::VolumetricPipette, &BenchModel::pipjaug_Click},
+        {SamplingTool::GraduatedPipette, &BenchModel::pipgrad_Click},
+    }};
+    for (const auto& [glassware, click] : clicks) {
+        if (glassware == tool)
+            return click;
+    }
+    return nullptr;
 }
 
-// A mass is weighed for a pure liquid or solid, a volume taken of a liquid or a solution:
-// a file asking for anything else names instruments the bench does not offer that reagent.
-bool toolFitsReagent(int reagent, int tool)
+// A mass is weighed for a pure liquid or solid, a volume taken of a liquid or a solution: a file
+// asking for anything else names an instrument the bench does not offer that reagent.
+std::optional<SamplingTool> toolOffered(qint16 stored, ReagentKind kind)
 {
-    if (tool == balanceTool)
-        return reagent < firstSolution;
-    if (tool > balanceTool && tool <= lastTool)
-        return reagent < firstSolid || reagent >= firstSolution;
-    return false;
+    const auto tool = SamplingTool(stored);
+    const bool offered = tool == SamplingTool::Balance
+                             ? kind != ReagentKind::AqueousSolution
+                             : glasswareClick(tool) && kind != ReagentKind::PureSolid;
+    return offered ? std::optional(tool) : std::nullopt;
+}
+
+// The choice a pure liquid's label offers: 0 weighs it, 1 measures its volume.
+int measureChoiceFor(SamplingTool tool)
+{
+    return tool == SamplingTool::Balance ? 0 : 1;
+}
+
+ConfigurationValues valuesOf(const BenchModel& bench)
+{
+    const PreparationState& state = bench.state();
+    ConfigurationValues values;
+    values.reagentIndex = state.reagentIndex;
+    values.flaskVolume = state.flaskVolume;
+    values.sampledVolume = state.sampledVolume;
+    values.samplingTool = qint16(state.samplingTool);
+    values.flaskPosition = qint16(bench.upDown1Position());
+    values.samplePosition = qint16(bench.upDown2Position());
+    values.massPosition = bench.hScroll1Position();
+    values.sampledMass = state.sampledMass;
+    return values;
+}
+
+Message failureMessage(const QString& text, const QString& title)
+{
+    return {text, title, MessageIcon::Critical, MessageButtons::Ok};
 }
 
 } // namespace
 
-ConfigurationController::ConfigurationController(PreparationBench& bench, MessageService& messages)
+ConfigurationController::ConfigurationController(BenchModel& bench, MessageService& messages)
     : m_bench(bench), m_messages(messages)
 {}
 
 QString ConfigurationController::captionFor(const QString& path)
 {
-    return configurationtexts::captionPrefix + path;
+    return texts::captionPrefix + path;
 }
 
-ConfigurationValues ConfigurationController::currentValues() const
+ConfigurationLoad ConfigurationController::read(const QString& path)
 {
-    ConfigurationValues values;
-    values.reagentIndex = m_bench.reagentIndex();
-    values.flaskVolume = m_bench.flaskVolume();
-    values.sampledVolume = m_bench.sampledVolume();
-    values.samplingTool = m_bench.samplingTool();
-    values.flaskPosition = qint16(m_bench.upDown1Position());
-    values.samplePosition = qint16(m_bench.upDown2Position());
-    values.massPosition = m_bench.hScroll1Position();
-    values.sampledMass = m_bench.sampledMass();
-    return values;
-}
-
-bool ConfigurationController::saveConfiguration()
-{
-    if (m_configPath.isEmpty() || !ConfigurationFile::write(m_configPath, currentValues())) {
-        m_messages.inform(configurationtexts::writeFailure, configurationtexts::saveImpossibleTitle,
-                          MessageIcon::Critical);
-        return false;
-    }
-    m_bench.setCaption(captionFor(m_configPath));
-    return true;
-}
-
-void ConfigurationController::loadConfiguration()
-{
-    const bool windowShowing = m_openWindow.isShowing && m_openWindow.isShowing();
-    if (windowShowing && m_openWindow.repaint)
-        m_openWindow.repaint();
-
-    m_bench.command3_Click();
-
-    const ConfigurationReading reading = ConfigurationFile::read(m_configPath);
-    const bool reagentValid = reagentExists(reading.values.reagentIndex);
+    const ConfigurationReading reading = ConfigurationFile::read(path);
+    const bool reagentValid = Catalogue::reagent(reading.values.reagentIndex) != nullptr;
+    ConfigurationLoad load;
     if (reading.reagentIndexRead && reagentValid)
-        m_bench.setReagentIndex(reading.values.reagentIndex);
+        load.reagentIndex = reading.values.reagentIndex;
 
-    if (reading.status == ConfigurationStatus::Unreadable) {
-        m_messages.inform(configurationtexts::readFailure, configurationtexts::readFailureTitle,
-                          MessageIcon::Critical);
-        return;
-    }
-    if (reading.status == ConfigurationStatus::NotConfiguration || !reagentValid) {
-        m_messages.inform(configurationtexts::notConfiguration,
-                          configurationtexts::notConfigurationTitle, MessageIcon::Critical);
-        return;
-    }
-    m_bench.setSampledMass(reading.values.sampledMass);
-
-    if (windowShowing) {
-        if (m_openWindow.hide)
-            m_openWindow.hide();
-        if (m_openWindow.repaintWorkbench)
-            m_openWindow.repaintWorkbench();
-    }
-    replay(reading.values);
-    m_bench.setCaption(captionFor(m_configPath));
-    m_bench.repaintLabel();
+    if (reading.status == ConfigurationStatus::Unreadable)
+        load.failure = failureMessage(texts::readFailure, texts::readFailureTitle);
+    else if (reading.status == ConfigurationStatus::NotConfiguration || !reagentValid)
+        load.failure = failureMessage(texts::notConfiguration, texts::notConfigurationTitle);
+    else
+        load.values = reading.values;
+    return load;
 }
 
-void ConfigurationController::replay(const ConfigurationValues& values)
+std::optional<ConfigurationValues> ConfigurationController::reset(const ConfigurationLoad& load)
 {
+    m_bench.Command3_Click();
+    if (load.values)
+        return load.values;
+    if (load.reagentIndex)
+        m_bench.mutableState().reagentIndex = *load.reagentIndex;
+    m_messages.show(load.failure);
+    return std::nullopt;
+}
+
+void ConfigurationController::apply(const ConfigurationValues& values, const QString& path)
+{
+    m_configPath = path;
+    PreparationState& state = m_bench.mutableState();
+    state.reagentIndex = values.reagentIndex;
+    state.sampledMass = values.sampledMass;
+
     const int reagent = values.reagentIndex;
     m_bench.liquide_MouseMove(reagent);
     m_bench.liquide_Click(reagent);
 
-    const qint16 tool = values.samplingTool;
-    if (!toolFitsReagent(reagent, tool))
-        return;
-    m_bench.setSamplingTool(tool);
-    if (reagent < firstSolid)
-        m_bench.Label3_Click(tool != balanceTool ? 1 : 0);
+    const ReagentKind kind = Catalogue::reagent(reagent)->kind;
+    if (const std::optional<SamplingTool> tool = toolOffered(values.samplingTool, kind)) {
+        m_bench.mutableState().samplingTool = *tool;
+        if (kind == ReagentKind::PureLiquid)
+            m_bench.Label3_Click(measureChoiceFor(*tool));
 
-    // A selector refuses a position outside its range and keeps its own; the replay goes on.
-    if (tool != balanceTool) {
-        switch (tool) {
-        case 1:
-            m_bench.fiole_Click();
-            break;
-        case 2:
-            m_bench.eprouvette_Click();
-            break;
-        case 3:
-            m_bench.pipjaug_Click();
-            break;
-        default:
-            m_bench.pipgrad_Click();
-            break;
+        // A selector refuses a position outside its range and keeps its own; the replay goes on.
+        if (*tool == SamplingTool::Balance) {
+            m_bench.setHScroll1Position(values.massPosition);
+            m_bench.masse_Click();
+        } else {
+            (m_bench.*glasswareClick(*tool))();
+            m_bench.setUpDown2Position(values.samplePosition);
+            m_bench.validprel_Click();
         }
-        m_bench.setUpDown2Position(values.samplePosition);
-        m_bench.validprel_Click();
-    } else {
-        m_bench.setHScroll1Position(values.massPosition);
-        m_bench.masse_Click();
-    }
 
-    // The flask is chosen only once the sample is taken, as on the bench.
-    if (m_bench.protocolStep() != flaskChoiceStep)
-        return;
-    m_bench.setUpDown1Position(values.flaskPosition);
-    m_bench.validvol_Click();
+        // The flask is chosen only once the sample is taken, as on the bench.
+        if (m_bench.state().protocolStep == ProtocolStep::FlaskChoice) {
+            m_bench.setUpDown1Position(values.flaskPosition);
+            m_bench.validvol_Click();
+        }
+    }
+    m_bench.setWindowCaption(captionFor(path));
+    m_bench.requestLabelRepaint();
+}
+
+void ConfigurationController::load(const QString& path)
+{
+    m_configPath = path;
+    if (const std::optional<ConfigurationValues> values = reset(read(path)))
+        apply(*values, path);
+}
+
+bool ConfigurationController::write(const QString& path)
+{
+    m_configPath = path;
+    if (path.isEmpty() || !ConfigurationFile::write(path, valuesOf(m_bench))) {
+        m_messages.show(failureMessage(texts::writeFailure, texts::saveImpossibleTitle));
+        return false;
+    }
+    m_bench.setWindowCaption(captionFor(path));
+    return true;
 }
 
 } // namespace dosarium

@@ -1,52 +1,52 @@
-// Saving the preparation to `configPath` and loading it back by replaying it on the bench.
+// Saving the bench's preparation to a file and loading a file back by replaying it on the bench.
 #pragma once
 
 #include "configurations/configurationfile.h"
+#include "ui/messageservice.h"
 
 #include <QString>
-#include <functional>
+#include <optional>
 
 namespace dosarium {
 
-class MessageService;
-class PreparationBench;
+class BenchModel;
+
+// A file as loading takes it: the values to apply, or the failure the student is shown.
+struct ConfigurationLoad {
+    std::optional<ConfigurationValues> values;
+    Message failure;
+    // A reagent of the catalogue read before the failure, which the reset bench keeps.
+    std::optional<qint16> reagentIndex;
+};
 
 class ConfigurationController {
   public:
-    // What loading does to the open window while it is showing: draw its notice, then hide it.
-    struct OpenWindowHooks {
-        std::function<bool()> isShowing;
-        std::function<void()> repaint;
-        std::function<void()> hide;
-        std::function<void()> repaintWorkbench;
-    };
+    ConfigurationController(BenchModel& bench, MessageService& messages);
 
-    ConfigurationController(PreparationBench& bench, MessageService& messages);
-
+    // The file the student last named, which the save window proposes.
     const QString& configPath() const { return m_configPath; }
     void setConfigPath(const QString& path) { m_configPath = path; }
-    void setOpenWindowHooks(OpenWindowHooks hooks) { m_openWindow = std::move(hooks); }
 
-    // The values the bench holds now, as a file would store them.
-    ConfigurationValues currentValues() const;
+    // Reads a file; never creates nor changes it.
+    static ConfigurationLoad read(const QString& path);
+    // Resets the bench for a file read. A refused file's failure is shown then and the bench keeps
+    // the reagent read before it; an accepted file's values are returned, to apply.
+    std::optional<ConfigurationValues> reset(const ConfigurationLoad& load);
+    // Replays the values on a bench just reset, through the handlers a student's clicks run, and
+    // names `path` in the caption.
+    void apply(const ConfigurationValues& values, const QString& path);
+    // Resets, reads and applies `path`, reporting its own failures.
+    void load(const QString& path);
 
-    // Writes the preparation to `configPath`; on success the caption names the file, on
-    // failure the message has been shown and the caption is unchanged.
-    bool saveConfiguration();
-    // Resets the bench, reads `configPath` and replays the preparation; reports its own
-    // failures. Never creates nor changes the file.
-    void loadConfiguration();
+    // Writes the preparation to `path`, which becomes `configPath`; on success the caption names
+    // the file, on failure the message has been shown and the caption is unchanged.
+    bool write(const QString& path);
 
     static QString captionFor(const QString& path);
 
-    // The handlers loading runs once the file is read and checked, on a bench just reset that
-    // already holds the values' reagent and mass.
-    void replay(const ConfigurationValues& values);
-
   private:
-    PreparationBench& m_bench;
+    BenchModel& m_bench;
     MessageService& m_messages;
-    OpenWindowHooks m_openWindow;
     QString m_configPath;
 };
 

@@ -1,6 +1,5 @@
 #include "configurations/configurationtrial.h"
 
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "protocol/benchmodel.h"
 
@@ -25,10 +24,7 @@ ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
 {
     RecordedMessages messages;
     BenchModel model(messages, locale);
-    BenchModelAdapter bench(model);
-    ConfigurationController controller(bench, messages);
-    controller.setConfigPath(path);
-    controller.loadConfiguration();
+    ConfigurationController(model, messages).load(path);
     return {benchPreparation(model), messages.shown};
 }
 

@@ -3,7 +3,6 @@
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "configurations/locationlists.h"
-#include "configurations/saveconfigurationwindow.h"
 #include "ui/messageservice.h"
 #include "ui/svgpixmap.h"
 
@@ -22,37 +21,14 @@ namespace dosarium {
 namespace texts = configurationtexts;
 
 OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& controller,
-                                                 MessageService& messages, QWidget* workbench)
-    : OpenConfigurationWindow(controller, messages, workbench, LocationListsModel::mountedDrives(),
-                              QDir::currentPath())
-{}
-
-OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& controller,
                                                  MessageService& messages, QWidget* workbench,
-                                                 QList<Drive> drives, const QString& directory)
-    : QDialog(workbench), m_controller(controller), m_messages(messages), m_workbench(workbench),
-      m_lists(new LocationLists(this, texts::filePattern, std::move(drives), directory)),
-      m_path(new QLineEdit(this)), m_open(new QPushButton(texts::openButton, this)),
-      m_cancel(new QPushButton(texts::cancelButton, this)), m_notice(new QFrame(this))
+                                                 ListsStart start)
+    : ConfigurationWindow(controller, messages, workbench, QStringLiteral("ouvrir"),
+                          texts::openWindowCaption, texts::openButton, std::move(start)),
+      m_workbench(workbench), m_path(new QLineEdit(this)), m_notice(new QFrame(this))
 {
-    setObjectName(QStringLiteral("ouvrir"));
-    setWindowTitle(texts::openWindowCaption);
-    setModal(true);
     m_path->setObjectName(QStringLiteral("ficharge"));
-    m_open->setObjectName(QStringLiteral("Command1"));
-    m_cancel->setObjectName(QStringLiteral("Command2"));
     m_notice->setObjectName(QStringLiteral("Frame1"));
-    m_open->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    // Each label names its box, so that a screen reader says what the box is for (lists take no
-    // name from a buddy label).
-    const auto labelFor = [this](const QString& text, QWidget* box) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(box);
-        box->setAccessibleName(text);
-        return label;
-    };
     m_path->setAccessibleName(texts::pathBoxName);
     auto* layout = new QGridLayout(this);
     layout->addWidget(labelFor(texts::filesLabel, m_lists->fileList()), 0, 0);
@@ -62,11 +38,7 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
     layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 2, 1);
     layout->addWidget(m_lists->driveList(), 3, 1);
     layout->addWidget(m_path, 4, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_open);
-    buttons->addWidget(m_cancel);
-    layout->addLayout(buttons, 5, 0, 1, 2);
+    layout->addLayout(buttonRow(), 5, 0, 1, 2);
     layout->setRowStretch(1, 1);
     m_lists->fileList()->setMinimumSize(200, 180);
     m_lists->directoryList()->setMinimumSize(200, 130);
@@ -86,10 +58,8 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
     noticeLayout->addStretch();
     m_notice->setGeometry(90, 120, 280, 60);
     m_notice->hide();
-    move(configurationWindowPosition(workbench));
 
-    connect(m_open, &QPushButton::clicked, this, &OpenConfigurationWindow::openCommand);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_command, &QPushButton::clicked, this, &OpenConfigurationWindow::openCommand);
     connect(m_lists, &LocationLists::fileClicked, this, &OpenConfigurationWindow::fileClicked);
     connect(m_lists, &LocationLists::fileDoubleClicked, this,
             &OpenConfigurationWindow::openCommand);
@@ -117,17 +87,14 @@ void OpenConfigurationWindow::openCommand()
     }
     m_notice->show();
     m_notice->raise();
-    m_controller.setOpenWindowHooks({
-        [this] { return isVisible(); },
-        [this] { repaint(); },
-        [this] { hide(); },
-        [this] {
-            if (m_workbench)
-                m_workbench->repaint();
-        },
-    });
-    m_controller.loadConfiguration();
-    m_controller.setOpenWindowHooks({});
+    repaint();
+    if (const std::optional<ConfigurationValues> values =
+            m_controller.reset(ConfigurationController::read(path))) {
+        hide();
+        if (m_workbench)
+            m_workbench->repaint();
+        m_controller.apply(*values, path);
+    }
     accept();
 }
 

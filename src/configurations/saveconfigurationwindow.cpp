@@ -19,43 +19,14 @@ namespace dosarium {
 
 namespace texts = configurationtexts;
 
-QPoint configurationWindowPosition(const QWidget* workbench)
-{
-    const QPoint corner = workbench ? workbench->frameGeometry().topLeft() : QPoint();
-    return corner + QPoint(20, 20);
-}
-
-SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& controller,
-                                                 MessageService& messages, QWidget* workbench)
-    : SaveConfigurationWindow(controller, messages, workbench, LocationListsModel::mountedDrives(),
-                              QDir::currentPath())
-{}
-
 SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& controller,
                                                  MessageService& messages, QWidget* workbench,
-                                                 QList<Drive> drives, const QString& directory)
-    : QDialog(workbench), m_controller(controller), m_messages(messages),
-      m_lists(new LocationLists(this, texts::filePattern, std::move(drives), directory)),
-      m_name(new QLineEdit(this)), m_save(new QPushButton(texts::saveButton, this)),
-      m_cancel(new QPushButton(texts::cancelButton, this))
+                                                 ListsStart start)
+    : ConfigurationWindow(controller, messages, workbench, QStringLiteral("enregistrer"),
+                          texts::saveWindowCaption, texts::saveButton, std::move(start)),
+      m_name(new QLineEdit(this))
 {
-    setObjectName(QStringLiteral("enregistrer"));
-    setWindowTitle(texts::saveWindowCaption);
-    setModal(true);
     m_name->setObjectName(QStringLiteral("Text1"));
-    m_save->setObjectName(QStringLiteral("Command1"));
-    m_cancel->setObjectName(QStringLiteral("Command2"));
-    m_save->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
-
-    // Each label names its box, so that a screen reader says what the box is for (lists take no
-    // name from a buddy label).
-    const auto labelFor = [this](const QString& text, QWidget* box) {
-        auto* label = new QLabel(text, this);
-        label->setBuddy(box);
-        box->setAccessibleName(text);
-        return label;
-    };
     auto* layout = new QGridLayout(this);
     layout->addWidget(labelFor(texts::nameLabel, m_name), 0, 0);
     layout->addWidget(m_name, 1, 0);
@@ -65,21 +36,15 @@ SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& contro
     layout->addWidget(m_lists->directoryList(), 1, 1, 3, 1);
     layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 4, 1);
     layout->addWidget(m_lists->driveList(), 5, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
-    layout->addLayout(buttons, 6, 0, 1, 2);
+    layout->addLayout(buttonRow(), 6, 0, 1, 2);
     layout->setRowStretch(3, 1);
     m_lists->fileList()->setMinimumSize(200, 160);
     m_lists->directoryList()->setMinimumSize(200, 160);
     setFixedSize(460, 330);
-    move(configurationWindowPosition(workbench));
 
     m_name->setText(controller.configPath());
 
-    connect(m_save, &QPushButton::clicked, this, &SaveConfigurationWindow::saveCommand);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_command, &QPushButton::clicked, this, &SaveConfigurationWindow::saveCommand);
     connect(m_name, &QLineEdit::returnPressed, this, &SaveConfigurationWindow::saveCommand);
     connect(m_lists, &LocationLists::directoryChanged, this,
             [this] { m_name->setText(SaveName::withoutDirectory(m_name->text())); });
@@ -108,7 +73,7 @@ void SaveConfigurationWindow::saveCommand()
         unsetCursor();
         return;
     }
-    const bool saved = m_controller.saveConfiguration();
+    const bool saved = m_controller.write(*path);
     unsetCursor();
     if (saved)
         accept();

@@ -45,7 +45,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
       m_bench(new BenchModel(messages, QLocale(), this)),
       m_benchView(new BenchView(m_placard, *m_bench, this)),
       m_help(new HelpController(applicationDirectory, messages, this)),
-      m_configurationBench(*m_bench), m_configurations(m_configurationBench, messages)
+      m_configurations(*m_bench, messages)
 {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(WorkbenchTexts::title);
@@ -235,8 +235,7 @@ void WorkbenchWindow::setExerciseFileName(const QString& name)
 
 void WorkbenchWindow::loadConfiguration(const QString& path)
 {
-    m_configurations.setConfigPath(path);
-    m_configurations.loadConfiguration();
+    m_configurations.load(path);
 }
 
 void WorkbenchWindow::setBusy(bool busy)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "calculator/calculatorsession.h"
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "exercises/exercisehost.h"
 #include "richtext/rtfcodec.h"
@@ -95,7 +94,6 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     BenchModel* m_bench;
     BenchView* m_benchView;
     HelpController* m_help;
-    BenchModelAdapter m_configurationBench;
     // One for the run: it remembers the path of the last file saved or opened.
     ConfigurationController m_configurations;
     RtfCodec m_rtfCodec;

@@ -1,7 +1,7 @@
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchtable.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 
 #include <QFile>
@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using test::readBytes;
+using test::recordBytes;
+using test::writeRecords;
 
 namespace {
 
@@ -20,8 +23,7 @@ const QLocale french(QLocale::French, QLocale::France);
 struct Workbench {
     ScriptedMessageService messages;
     BenchModel model{messages, french};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
 };
 
 // What a student sees of a preparation.
@@ -67,29 +69,6 @@ void PrintTo(const Snapshot& s, std::ostream* os)
         << "] caption [" << s.caption.toStdString() << "]";
 }
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray recordBytes(const QByteArray& text)
-{
-    QByteArray bytes(128, '\0');
-    bytes[0] = char(text.size());
-    bytes.replace(2, text.size(), text);
-    return bytes;
-}
-
-bool writeRecords(const QString& path, const QList<QByteArray>& texts)
-{
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += recordBytes(text);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 struct PreparationCase {
     const char* name;
     std::function<void(BenchModel&)> clicks;
@@ -107,19 +86,17 @@ TEST_P(BenchReplay, SavedPreparationReloadsOntoAFreshBench)
     Workbench student;
     GetParam().clicks(student.model);
     ASSERT_EQ(student.model.state().protocolStep, ProtocolStep::Prepared);
-    student.controller.setConfigPath(path);
-    ASSERT_TRUE(student.controller.saveConfiguration());
+    ASSERT_TRUE(student.controller.write(path));
     EXPECT_EQ(student.model.windowCaption(), "Dosarium - " + path);
     const Snapshot saved = snapshot(student.model);
 
     Workbench restarted;
-    restarted.controller.setConfigPath(path);
-    restarted.controller.loadConfiguration();
+    restarted.controller.load(path);
     EXPECT_EQ(snapshot(restarted.model), saved);
     EXPECT_EQ(restarted.messages.shown.size(), student.messages.shown.size());
 
     // Loading it again over the finished preparation gives the same bench once more.
-    restarted.controller.loadConfiguration();
+    restarted.controller.load(path);
     EXPECT_EQ(snapshot(restarted.model), saved);
 }
 
@@ -198,8 +175,7 @@ TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
     student.model.pipjaug_Click();
     student.model.validprel_Click();
     student.model.validvol_Click();
-    student.controller.setConfigPath(path);
-    ASSERT_TRUE(student.controller.saveConfiguration());
+    ASSERT_TRUE(student.controller.write(path));
 
     QByteArray expected;
     for (const char* text : {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"})
@@ -217,11 +193,9 @@ TEST(BenchReplayFile, HandEditedVolumesChangeNothing)
     ASSERT_TRUE(
         writeRecords(edited, {"DOSARIUM", " 2", " 25", " 999.5", " 3", " 3", " 3", " 0", " 0"}));
     Workbench first;
-    first.controller.setConfigPath(honest);
-    first.controller.loadConfiguration();
+    first.controller.load(honest);
     Workbench second;
-    second.controller.setConfigPath(edited);
-    second.controller.loadConfiguration();
+    second.controller.load(edited);
     Snapshot a = snapshot(first.model);
     Snapshot b = snapshot(second.model);
     EXPECT_EQ(a.state, b.state);
@@ -249,8 +223,7 @@ TEST(BenchReplayFile, HostileValuesNeverBreakTheBench)
         const QString path = dir.filePath(QStringLiteral("hostile%1.C05").arg(i));
         ASSERT_TRUE(writeRecords(path, files[i]));
         Workbench bench;
-        bench.controller.setConfigPath(path);
-        bench.controller.loadConfiguration();
+        bench.controller.load(path);
         const PreparationState& state = bench.model.state();
         EXPECT_GE(state.reagentIndex, 0) << "file " << i;
         EXPECT_LE(state.reagentIndex, 8) << "file " << i;
@@ -270,8 +243,7 @@ TEST(BenchReplayFile, TheLabelIsRedrawnAfterLoading)
         writeRecords(path, {"DOSARIUM", " 4", " 50", " 0", " 0", " 1", " 0", " 500", " 5"}));
     Workbench bench;
     QSignalSpy repaints(&bench.model, &BenchModel::labelRepaintRequested);
-    bench.controller.setConfigPath(path);
-    bench.controller.loadConfiguration();
+    bench.controller.load(path);
     ASSERT_FALSE(repaints.isEmpty());
     EXPECT_EQ(repaints.last().at(0).toInt(), 4);
     EXPECT_EQ(bench.model.label1(), QStringLiteral("Glucose"));

@@ -1,8 +1,9 @@
-#include "configurations/benchmodeladapter.h"
+#include "catalogue/reagent.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchtable.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 #include "unprivileged.h"
 
@@ -11,40 +12,18 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using test::readBytes;
+using test::writeRecords;
 namespace texts = configurationtexts;
 
 namespace {
-
-QByteArray recordBytes(const QByteArray& text)
-{
-    QByteArray bytes(128, '\0');
-    bytes[0] = char(text.size());
-    bytes.replace(2, text.size(), text);
-    return bytes;
-}
-
-bool writeRecords(const QString& path, const QList<QByteArray>& texts)
-{
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += recordBytes(text);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ConfigurationControllerTest : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     ScriptedMessageService messages;
     BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
 
     // Sodium hydroxide with the graduated cylinder, as far as the flask choice.
     void startPreparation()
@@ -56,11 +35,7 @@ class ConfigurationControllerTest : public ::testing::Test {
         model.setWindowCaption("Dosarium - ancien.C05");
     }
 
-    void load(const QString& path)
-    {
-        controller.setConfigPath(path);
-        controller.loadConfiguration();
-    }
+    void load(const QString& path) { controller.load(path); }
 
     void expectOnlyMessage(const QString& text, const QString& title)
     {
@@ -142,6 +117,60 @@ INSTANTIATE_TEST_SUITE_P(
                     bench::balance}),
     [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
 
+namespace {
+
+// Whether the bench shows the instrument `widget` once the bottle is chosen, through either of a
+// pure liquid's measure choices.
+bool benchOffers(int reagent, bench::Part widget)
+{
+    for (const int choice : {-1, 0, 1}) {
+        ScriptedMessageService messages;
+        BenchModel probe(messages);
+        probe.liquide_MouseMove(reagent);
+        probe.liquide_Click(reagent);
+        if (choice >= 0) {
+            if (!probe.widget(bench::measureChoice(choice)).visible)
+                continue;
+            probe.Label3_Click(choice);
+        }
+        if (probe.widget(widget).visible)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(ConfigurationControllerTest, TheReplayTakesASampleOnlyWithAnInstrumentTheBenchOffers)
+{
+    const QList<std::pair<SamplingTool, bench::Part>> instruments = {
+        {SamplingTool::Balance, bench::balance},
+        {SamplingTool::VolumetricFlask, bench::fiole},
+        {SamplingTool::GraduatedCylinder, bench::eprouvette},
+        {SamplingTool::VolumetricPipette, bench::pipjaug},
+        {SamplingTool::GraduatedPipette, bench::pipgrad}};
+    const QString path = dir.filePath("instrument.C05");
+    for (int reagent = 0; reagent < Catalogue::reagentCount; ++reagent) {
+        for (const auto& [tool, widget] : instruments) {
+            SCOPED_TRACE(QStringLiteral("reagent %1, %2")
+                             .arg(reagent)
+                             .arg(bench::name(widget))
+                             .toStdString());
+            ASSERT_TRUE(
+                writeRecords(path, {"DOSARIUM", QByteArray::number(reagent), " 200", " 10",
+                                    QByteArray::number(int(tool)), " 3", " 0", " 100", " 1"}));
+            load(path);
+            EXPECT_EQ(model.state().reagentIndex, reagent);
+            if (benchOffers(reagent, widget)) {
+                EXPECT_EQ(model.state().samplingTool, tool);
+                EXPECT_NE(model.state().protocolStep, ProtocolStep::Sampling);
+            } else {
+                EXPECT_EQ(model.state().protocolStep, ProtocolStep::Sampling);
+            }
+        }
+    }
+}
+
 TEST_F(ConfigurationControllerTest, ARejectedFileLeavesTheBenchReset)
 {
     const QList<QList<QByteArray>> files = {
@@ -202,8 +231,7 @@ TEST_F(ConfigurationControllerTest, AFullDiskFailsTheSaveAndKeepsTheCaption)
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "/dev/full is not available";
     startPreparation();
-    controller.setConfigPath("/dev/full");
-    EXPECT_FALSE(controller.saveConfiguration());
+    EXPECT_FALSE(controller.write("/dev/full"));
     expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
     EXPECT_EQ(model.windowCaption(), "Dosarium - ancien.C05");
     EXPECT_EQ(controller.configPath(), "/dev/full");
@@ -219,9 +247,8 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
                           QFileDevice::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(path, readable | QFileDevice::WriteOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), readable));
-    controller.setConfigPath(path);
     const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
-        return !controller.saveConfiguration() && messages.shown.size() == 1 &&
+        return !controller.write(path) && messages.shown.size() == 1 &&
                messages.shown[0].text == texts::writeFailure &&
                model.windowCaption() == "Dosarium - ancien.C05";
     });
@@ -235,6 +262,6 @@ TEST_F(ConfigurationControllerTest, SavingIntoAReadOnlyFolderFailsAndKeepsTheOld
 TEST_F(ConfigurationControllerTest, AnEmptyPathIsNotSaved)
 {
     startPreparation();
-    EXPECT_FALSE(controller.saveConfiguration());
+    EXPECT_FALSE(controller.write(QString()));
     expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
 }

@@ -1,10 +1,10 @@
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "configurations/locationlists.h"
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
 #include "protocol/benchmodel.h"
+#include "recordfiles.h"
 #include "scriptedmessageservice.h"
 
 #include <QComboBox>
@@ -20,15 +20,10 @@
 #include <optional>
 
 using namespace dosarium;
+using test::readBytes;
 namespace texts = configurationtexts;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ConfigurationWindowsTest : public ::testing::Test {
   protected:
@@ -36,8 +31,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
     QString home;
     ScriptedMessageService messages;
     BenchModel model{messages, QLocale(QLocale::French, QLocale::France)};
-    BenchModelAdapter adapter{model};
-    ConfigurationController controller{adapter, messages};
+    ConfigurationController controller{model, messages};
     QWidget workbench;
     QString previousDirectory = QDir::currentPath();
 
@@ -66,8 +60,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
     QString saveFile(const QString& name)
     {
         const QString path = QDir(home).filePath(name);
-        controller.setConfigPath(path);
-        EXPECT_TRUE(controller.saveConfiguration());
+        EXPECT_TRUE(controller.write(path));
         return path;
     }
 
@@ -83,7 +76,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
 TEST_F(ConfigurationWindowsTest, SaveWindowOpensBesideTheWorkbenchWithTheLastPath)
 {
     controller.setConfigPath("/home/eleve/acide.C05");
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     EXPECT_EQ(window.objectName(), "enregistrer");
     EXPECT_EQ(window.windowTitle(), texts::saveWindowCaption);
     EXPECT_TRUE(window.isModal());
@@ -99,7 +92,7 @@ TEST_F(ConfigurationWindowsTest, SaveWindowOpensBesideTheWorkbenchWithTheLastPat
 
 TEST_F(ConfigurationWindowsTest, ABareNameIsSavedInTheChosenDirectory)
 {
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.lists()->setDirectory(home + "/seance2");
     window.nameBox()->setText("  essai.txt ");
     QTest::keyClick(window.nameBox(), Qt::Key_Return);
@@ -114,7 +107,7 @@ TEST_F(ConfigurationWindowsTest, ABareNameIsSavedInTheChosenDirectory)
 
 TEST_F(ConfigurationWindowsTest, NamesWithoutAFileNameAreRefused)
 {
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     for (const char* typed : {"", "   ", ".C05", " .c05.txt"}) {
         messages.shown.clear();
         window.nameBox()->setText(typed);
@@ -132,7 +125,7 @@ TEST_F(ConfigurationWindowsTest, ATypedPathIgnoresTheDirectoryListAndKeepsItsDot
 {
     const QString other = QDir(drive.path()).filePath("jean.dupont");
     ASSERT_TRUE(QDir().mkpath(other));
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.nameBox()->setText(other + "/essai.C05");
     window.saveCommand();
     EXPECT_TRUE(QFile::exists(other + "/essai.C05"));
@@ -143,7 +136,7 @@ TEST_F(ConfigurationWindowsTest, OverwritingAsksAndNoKeepsTheOldFile)
 {
     const QString path = saveFile("acide.C05");
     QFile::resize(path, 10);
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.nameBox()->setText("acide");
     messages.answers = {MessageAnswer::No};
     window.saveCommand();
@@ -167,7 +160,7 @@ TEST_F(ConfigurationWindowsTest, OverwritingAsksAndNoKeepsTheOldFile)
 TEST_F(ConfigurationWindowsTest, DoubleClickOnASavedFileAsksToOverwriteIt)
 {
     const QString path = saveFile("acide.C05");
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.nameBox()->setText("autre");
     QListWidget* files = window.lists()->fileList();
     QListWidgetItem* item = fileItem(files, "acide.C05");
@@ -185,7 +178,7 @@ TEST_F(ConfigurationWindowsTest, DoubleClickOnASavedFileAsksToOverwriteIt)
 TEST_F(ConfigurationWindowsTest, AnotherDirectoryKeepsOnlyTheFileNameOfThePath)
 {
     controller.setConfigPath(home + "/acide.C05");
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     QListWidget* directories = window.lists()->directoryList();
     const QList<QListWidgetItem*> rows = directories->findItems("seance2", Qt::MatchEndsWith);
     ASSERT_EQ(rows.size(), 1);
@@ -198,7 +191,7 @@ TEST_F(ConfigurationWindowsTest, AnotherDirectoryKeepsOnlyTheFileNameOfThePath)
 
 TEST_F(ConfigurationWindowsTest, AFailedSaveKeepsTheWindowOpen)
 {
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     const QString missing = QDir(drive.path()).filePath("absent/essai");
     window.nameBox()->setText(missing);
     window.saveCommand();
@@ -214,7 +207,7 @@ TEST_F(ConfigurationWindowsTest, AFailedSaveKeepsTheWindowOpen)
 
 TEST_F(ConfigurationWindowsTest, TheListsFollowTheKeyboard)
 {
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     QListWidget* directories = window.lists()->directoryList();
     const QList<QListWidgetItem*> rows = directories->findItems("seance2", Qt::MatchEndsWith);
     ASSERT_EQ(rows.size(), 1);
@@ -228,7 +221,7 @@ TEST_F(ConfigurationWindowsTest, TheListsFollowTheKeyboard)
 
 TEST_F(ConfigurationWindowsTest, OpenWindowOpensBesideTheWorkbench)
 {
-    OpenConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    OpenConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     EXPECT_EQ(window.objectName(), "ouvrir");
     EXPECT_EQ(window.windowTitle(), texts::openWindowCaption);
     EXPECT_EQ(window.pos(), workbench.frameGeometry().topLeft() + QPoint(20, 20));
@@ -241,7 +234,7 @@ TEST_F(ConfigurationWindowsTest, OpenWindowOpensBesideTheWorkbench)
 
 TEST_F(ConfigurationWindowsTest, AnEmptyPathDoesNothing)
 {
-    OpenConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    OpenConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.pathBox()->setText("   ");
     window.openCommand();
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -251,7 +244,7 @@ TEST_F(ConfigurationWindowsTest, AnEmptyPathDoesNothing)
 
 TEST_F(ConfigurationWindowsTest, APathNamingNoFileKeepsTheWindowOpen)
 {
-    OpenConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    OpenConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     for (const QString& typed : {home + "/absent.C05", home}) {
         messages.shown.clear();
         window.pathBox()->setText(typed);
@@ -272,7 +265,7 @@ TEST_F(ConfigurationWindowsTest, ClickingAFileFillsThePathAndDoubleClickLoadsIt)
     model.Command3_Click();
     ASSERT_EQ(model.state().protocolStep, ProtocolStep::NoPreparation);
 
-    OpenConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    OpenConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.show();
     QListWidget* files = window.lists()->fileList();
     QListWidgetItem* item = fileItem(files, "acide.C05");
@@ -303,7 +296,7 @@ TEST_F(ConfigurationWindowsTest, AnInvalidFileIsReportedAndTheWindowCloses)
 {
     const QString path = home + "/vide.C05";
     QFile(path).open(QIODevice::WriteOnly);
-    OpenConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    OpenConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     window.pathBox()->setText(path);
     window.openCommand();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -316,8 +309,8 @@ TEST_F(ConfigurationWindowsTest, AnInvalidFileIsReportedAndTheWindowCloses)
 TEST_F(ConfigurationWindowsTest, SavingAgainAfterLoadingAsksAboutTheSameFile)
 {
     const QString path = saveFile("acide.C05");
-    controller.loadConfiguration();
-    SaveConfigurationWindow window(controller, messages, &workbench, drives(), home);
+    controller.load(path);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
     EXPECT_EQ(window.nameBox()->text(), path);
     messages.answers = {MessageAnswer::No};
     window.saveCommand();

@@ -2,10 +2,10 @@
 // does, and the figures its result box shows.
 #pragma once
 
-#include "benchmodelbench.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationfile.h"
 #include "exercises/exercisesource.h"
+#include "protocol/benchmodel.h"
 #include "scriptedmessageservice.h"
 
 #include <QDir>
@@ -23,10 +23,7 @@ inline BenchRun runOnBench(const QString& configurationPath)
 {
     ScriptedMessageService messages;
     BenchModel model(messages, QLocale(QLocale::French, QLocale::France));
-    BenchModelBench bench(model);
-    ConfigurationController controller(bench, messages);
-    controller.setConfigPath(configurationPath);
-    controller.loadConfiguration();
+    ConfigurationController(model, messages).load(configurationPath);
     return {messages.shown, model.resultDocument().toPlainText()};
 }
 

@@ -1,6 +1,5 @@
 // "Comparer ma préparation au corrigé" on the shipped exercises: each correction done as it does
 // it and done otherwise, and what the student reads.
-#include "configurations/benchmodeladapter.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
 #include "configurations/configurationtrial.h"
@@ -52,10 +51,7 @@ class OpenedExercise {
         const QString path = dir.filePath(QStringLiteral("eleve.C05"));
         if (!values || !ConfigurationFile::write(path, *values))
             return false;
-        BenchModelAdapter adapter(host.bench);
-        ConfigurationController controller(adapter, host.benchMessages);
-        controller.setConfigPath(path);
-        controller.loadConfiguration();
+        ConfigurationController(host.bench, host.benchMessages).load(path);
         return true;
     }
 
