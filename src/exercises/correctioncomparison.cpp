@@ -15,15 +15,6 @@ using namespace ExerciseTexts;
 // Below this ratio the number of times would read 1 with three significant digits.
 constexpr double visibleRatio = 1.005;
 
-QString superscript(int number)
-{
-    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString text = number < 0 ? QStringLiteral("⁻") : QString();
-    for (const QChar digit : QString::number(std::abs(number)))
-        text += digits[digit.digitValue()];
-    return text;
-}
-
 QString sampleText(const PreparationState& s, const QLocale& locale)
 {
     if (s.samplingTool == SamplingTool::Balance)
@@ -51,7 +42,7 @@ QString concentrationText(const PreparationResult& r, const QLocale& locale)
         r.singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, locale);
     QString text = c.mantissa;
     if (c.exponent != 0)
-        text += comparePowerOfTen + superscript(c.exponent);
+        text += comparePowerOfTen + benchnumbers::superscript(c.exponent);
     return text + compareUnit;
 }
 

@@ -104,4 +104,13 @@ int roundedTenths(int hundredths)
     return hundredths < 0 ? -tenths : tenths;
 }
 
+QString superscript(int exponent)
+{
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString text = exponent < 0 ? QStringLiteral("⁻") : QString();
+    for (const QChar digit : QString::number(std::abs(exponent)))
+        text += digits[digit.digitValue()];
+    return text;
+}
+
 } // namespace dosarium::benchnumbers

@@ -24,6 +24,8 @@ struct Scientific {
     int exponent = 0;
 };
 Scientific scientific(double value, int significantDigits, const QLocale& locale);
+// A power of ten's exponent in superscript digits, as running text writes it: "⁻¹".
+QString superscript(int exponent);
 
 // An integer count of hundredths, written with one decimal ("##0.0" of count / 100).
 QString hundredthsWithOneDecimal(int hundredths, const QLocale& locale);

@@ -2,6 +2,7 @@
 // bench's own figures, and every concentration a page quotes in the bench's form must be one of
 // these preparations.
 #include "benchrun.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
 
 #include <QDir>
@@ -175,21 +176,12 @@ const Quote quotes[] = {
      "…= {u}."},
 };
 
-QString superscript(int number)
-{
-    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString text = number < 0 ? QStringLiteral("⁻") : QString();
-    for (const QChar digit : QString::number(std::abs(number)))
-        text += digits[digit.digitValue()];
-    return text;
-}
-
 // The concentration as the pages write it: "1,00 × 10⁻¹ mol·L⁻¹", "8,58 mol·L⁻¹".
 QString pageConcentration(const ShownResult& shown)
 {
     QString text = shown.mantissa;
     if (shown.exponent != 0)
-        text += QStringLiteral(" × 10") + superscript(shown.exponent);
+        text += QStringLiteral(" × 10") + benchnumbers::superscript(shown.exponent);
     return text + QStringLiteral(" mol·L⁻¹");
 }
 
