@@ -1,33 +1,22 @@
 # Reads the #include lines of every file of src/ and fails on one that breaks the layering:
-# a subsystem uses only the subsystems below it, and a logic file never includes a widgets header.
-# Run by CTest (label "layering") with MANIFEST, SOURCE_ROOT and QT_HEADERS set.
+# a subsystem includes only the subsystems it is allowed to use, and a logic file never includes a
+# widgets header. Run by CTest (label "layering") with MANIFEST, SOURCE_ROOT and QT_HEADERS set.
 cmake_minimum_required(VERSION 3.25)
 
-# The subsystems each subsystem may use; what those use comes with them. Every subsystem may use
-# the small interfaces in ui/.
+# The subsystems each subsystem may include, and only those: what they use in turn does not come
+# with them, so a subsystem that needs something two layers down asks the layer between for it.
+# Every subsystem may use the small interfaces in ui/. The record files read numbers as the
+# calculator does, through the shared numbers/ library.
 set(uses_app workbench)
-set(uses_workbench calculator catalogue configurations exercises help protocol richtext)
+set(uses_workbench calculator catalogue configurations exercises help numbers protocol richtext)
 set(uses_exercises configurations richtext)
-set(uses_configurations protocol)
+set(uses_configurations protocol numbers)
 set(uses_protocol catalogue numbers)
 set(uses_calculator numbers)
 set(everyones ui)
 set(widgets_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets)
 
 include(${MANIFEST})
-
-function(allowed_subsystems subsystem out)
-    set(result ${everyones})
-    set(pending ${uses_${subsystem}})
-    while(pending)
-        list(POP_FRONT pending used)
-        if(NOT used IN_LIST result)
-            list(APPEND result ${used})
-            list(APPEND pending ${uses_${used}})
-        endif()
-    endwhile()
-    set(${out} ${result} PARENT_SCOPE)
-endfunction()
 
 function(is_widgets_qt_header name out)
     string(REGEX REPLACE "^Qt[A-Za-z]+/" "" bare ${name})
@@ -54,7 +43,7 @@ foreach(file IN LISTS files)
         list(APPEND faults "src/${shown} belongs to no library of the program")
         continue()
     endif()
-    allowed_subsystems(${subsystem} allowed)
+    set(allowed ${uses_${subsystem}} ${everyones})
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line IN LISTS includes)
         math(EXPR checked "${checked} + 1")
@@ -68,7 +57,8 @@ foreach(file IN LISTS files)
             set(used ${CMAKE_MATCH_2})
             if(NOT used STREQUAL subsystem AND NOT used IN_LIST allowed)
                 list(JOIN allowed ", " may)
-                list(APPEND faults "src/${shown}: ${subsystem} may not use ${used} (only ${may})")
+                set(fault "src/${shown} includes \"${header}\": ${subsystem} may not use ${used}")
+                list(APPEND faults "${fault} (only ${may})")
             endif()
             if(logic AND "${SOURCE_ROOT}/${header}" IN_LIST WIDGETS_FILES)
                 list(APPEND faults "src/${shown}: logic includes the widgets header ${header}")

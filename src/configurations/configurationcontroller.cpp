@@ -1,8 +1,10 @@
 #include "configurations/configurationcontroller.h"
 
-#include "catalogue/reagent.h"
 #include "configurations/configurationtexts.h"
+#include "configurations/configurationtrial.h"
+#include "configurations/correctioncomparison.h"
 #include "protocol/benchmodel.h"
+#include "protocol/bottles.h"
 
 #include <array>
 
@@ -31,14 +33,12 @@ Click glasswareClick(SamplingTool tool)
     return nullptr;
 }
 
-// A mass is weighed for a pure liquid or solid, a volume taken of a liquid or a solution: a file
-// asking for anything else names an instrument the bench does not offer that reagent.
-std::optional<SamplingTool> toolOffered(qint16 stored, ReagentKind kind)
+// The instrument a file names, when the bench offers it for the bottle's reagent.
+std::optional<SamplingTool> toolOffered(qint16 stored, const Bottle& bottle)
 {
     const auto tool = SamplingTool(stored);
-    const bool offered = tool == SamplingTool::Balance
-                             ? kind != ReagentKind::AqueousSolution
-                             : glasswareClick(tool) && kind != ReagentKind::PureSolid;
+    const bool offered =
+        tool == SamplingTool::Balance ? bottle.weighed : glasswareClick(tool) && bottle.measured;
     return offered ? std::optional(tool) : std::nullopt;
 }
 
@@ -82,7 +82,7 @@ QString ConfigurationController::captionFor(const QString& path)
 ConfigurationLoad ConfigurationController::read(const QString& path)
 {
     const ConfigurationReading reading = ConfigurationFile::read(path);
-    const bool reagentValid = Catalogue::reagent(reading.values.reagentIndex) != nullptr;
+    const bool reagentValid = cupboardBottle(reading.values.reagentIndex).has_value();
     ConfigurationLoad load;
     if (reading.reagentIndexRead && reagentValid)
         load.reagentIndex = reading.values.reagentIndex;
@@ -118,10 +118,10 @@ void ConfigurationController::apply(const ConfigurationValues& values, const QSt
     m_bench.liquide_MouseMove(reagent);
     m_bench.liquide_Click(reagent);
 
-    const ReagentKind kind = Catalogue::reagent(reagent)->kind;
-    if (const std::optional<SamplingTool> tool = toolOffered(values.samplingTool, kind)) {
+    const Bottle bottle = *cupboardBottle(reagent);
+    if (const std::optional<SamplingTool> tool = toolOffered(values.samplingTool, bottle)) {
         m_bench.mutableState().samplingTool = *tool;
-        if (kind == ReagentKind::PureLiquid)
+        if (bottle.weighed && bottle.measured)
             m_bench.Label3_Click(measureChoiceFor(*tool));
 
         // A selector refuses a position outside its range and keeps its own; the replay goes on.
@@ -160,6 +160,15 @@ bool ConfigurationController::write(const QString& path)
     }
     m_bench.setWindowCaption(captionFor(path));
     return true;
+}
+
+ComparisonReport ConfigurationController::compareWith(const QString& path) const
+{
+    const BenchPreparation student = benchPreparation(m_bench);
+    // Nothing of the correction is shown to a student who has no result yet.
+    const ConfigurationTrial correction =
+        student.result ? tryConfiguration(path, m_bench.locale()) : ConfigurationTrial{};
+    return buildComparisonReport(student, correction, m_bench.locale());
 }
 
 } // namespace dosarium

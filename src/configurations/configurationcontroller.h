@@ -10,6 +10,7 @@
 namespace dosarium {
 
 class BenchModel;
+struct ComparisonReport;
 
 // A file as loading takes it: the values to apply, or the failure the student is shown.
 struct ConfigurationLoad {
@@ -41,6 +42,11 @@ class ConfigurationController {
     // Writes the preparation to `path`, which becomes `configPath`; on success the caption names
     // the file, on failure the message has been shown and the caption is unchanged.
     bool write(const QString& path);
+
+    // Compares the bench's preparation with the one the file at `path` makes, replayed on a bench
+    // of its own: the bench, `configPath` and the file stay as they are. The file is not read
+    // while the bench has no result to compare.
+    ComparisonReport compareWith(const QString& path) const;
 
     static QString captionFor(const QString& path);
 

@@ -1,10 +1,9 @@
 #include "exercises/exercisecommands.h"
 
-#include "configurations/configurationtrial.h"
-#include "exercises/correctioncomparison.h"
+#include "configurations/configurationcontroller.h"
+#include "configurations/correctioncomparison.h"
 #include "exercises/exercisehost.h"
 #include "exercises/exercisetexts.h"
-#include "protocol/benchmodel.h"
 #include "richtext/richtextcodec.h"
 #include "ui/messageservice.h"
 #include "ui/textdialogs.h"
@@ -157,13 +156,7 @@ void ExerciseCommands::compareWithCorrection()
 {
     if (m_correctionConfiguration.isEmpty())
         return;
-    const BenchModel& bench = m_host.benchModel();
-    const BenchPreparation student = benchPreparation(bench);
-    // Nothing of the correction is shown to a student who has no result yet.
-    const ConfigurationTrial correction =
-        student.result ? tryConfiguration(m_correctionConfiguration, bench.locale())
-                       : ConfigurationTrial{};
-    const ComparisonReport report = buildComparisonReport(student, correction, bench.locale());
+    const ComparisonReport report = m_host.configurations().compareWith(m_correctionConfiguration);
     m_messages.inform(comparisonMessageText(report), ExerciseTexts::compareTitle,
                       MessageIcon::Information);
 }

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace dosarium {
 
-class BenchModel;
+class ConfigurationController;
 
 class ExerciseHost {
   public:
@@ -34,8 +34,9 @@ class ExerciseHost {
     // Sets the configuration path and loads it onto the bench; the loading reports its own
     // failures and sets the window title.
     virtual void loadConfiguration(const QString& path) = 0;
-    // The bench the student prepares on, read by the comparison with the correction.
-    virtual const BenchModel& benchModel() const = 0;
+    // Loading and saving on the bench the student prepares on; the comparison with the correction
+    // reads that bench through it.
+    virtual const ConfigurationController& configurations() const = 0;
 
     // The hourglass pointer while a correction loads.
     virtual void setBusy(bool busy) = 0;

@@ -4,7 +4,6 @@
 #include "configurations/recordnumber.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
-#include "protocol/instruments.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +19,8 @@ struct NamedValue {
     int value;
 };
 
+// The reagents and the measures by the names a description gives them, numbered as a configuration
+// file stores them.
 const NamedValue reagentNames[] = {
     {"ethanol", 0},
     {"acetone", 1},
@@ -33,11 +34,8 @@ const NamedValue reagentNames[] = {
 };
 
 const NamedValue measureNames[] = {
-    {"balance", int(SamplingTool::Balance)},
-    {"fiole-jaugee", int(SamplingTool::VolumetricFlask)},
-    {"eprouvette-graduee", int(SamplingTool::GraduatedCylinder)},
-    {"pipette-jaugee", int(SamplingTool::VolumetricPipette)},
-    {"pipette-graduee", int(SamplingTool::GraduatedPipette)},
+    {"balance", 0},        {"fiole-jaugee", 1},    {"eprouvette-graduee", 2},
+    {"pipette-jaugee", 3}, {"pipette-graduee", 4},
 };
 
 template <std::size_t N>
@@ -90,11 +88,6 @@ bool saveBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-bool nearlyEqual(double a, double b)
-{
-    return std::abs(a - b) < 1e-6 * std::max(1.0, std::abs(b));
 }
 
 } // namespace
@@ -189,7 +182,7 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
             if (!tool)
                 return fail(number, QStringLiteral("mesure inconnue « %1 » (possibles : %2)")
                                         .arg(value, namesOf(measureNames)));
-            preparation->tool = SamplingTool(*tool);
+            preparation->tool = qint16(*tool);
         } else if (key == QLatin1String("masse") || key == QLatin1String("volume") ||
                    key == QLatin1String("fiole")) {
             const std::optional<double> amount = decimal(value);
@@ -232,64 +225,10 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
         all.append(&check);
     for (const PreparationSource* each : all) {
         QString error;
-        if (!configuration(*each, &error))
+        if (!configurationFor(*each, &error))
             return {std::nullopt, QStringLiteral("%1 : %2").arg(where, error)};
     }
     return {source, QString()};
-}
-
-std::optional<ConfigurationValues>
-ExerciseSourceReader::configuration(const PreparationSource& preparation, QString* error)
-{
-    const auto fail = [&](const QString& message) {
-        if (error)
-            *error = message;
-        return std::nullopt;
-    };
-    if (preparation.reagentIndex < 0 || preparation.reagentIndex > 8)
-        return fail(QStringLiteral("réactif manquant"));
-    ConfigurationValues values;
-    values.reagentIndex = preparation.reagentIndex;
-    values.samplingTool = qint16(preparation.tool);
-    const bool solid = preparation.reagentIndex == 3 || preparation.reagentIndex == 4;
-    const bool solution = preparation.reagentIndex > 4;
-    if (preparation.tool == SamplingTool::Balance) {
-        if (solution)
-            return fail(QStringLiteral("une solution se prélève en volume, pas à la balance"));
-        const double hundredths = std::round(preparation.mass * 100.0);
-        if (hundredths < 1 || hundredths > instruments::balanceMaximum ||
-            !nearlyEqual(hundredths / 100.0, preparation.mass))
-            return fail(QStringLiteral("masse entre 0.01 et 200.00 g, au centième, attendue"));
-        values.massPosition = qint32(hundredths);
-        values.sampledMass = instruments::sampledMassAt(int(hundredths));
-    } else {
-        if (solid)
-            return fail(QStringLiteral("un solide se pèse à la balance"));
-        std::optional<int> found;
-        for (int position = 0; position <= instruments::glassware(preparation.tool).maximum;
-             ++position) {
-            const std::optional<float> volume =
-                instruments::sampledVolumeAt(preparation.tool, position);
-            if (volume && nearlyEqual(*volume, preparation.volume))
-                found = position;
-        }
-        if (!found)
-            return fail(QStringLiteral("la verrerie choisie ne permet pas de prélever %1 mL")
-                            .arg(preparation.volume));
-        values.samplePosition = qint16(*found);
-        values.sampledVolume = *instruments::sampledVolumeAt(preparation.tool, *found);
-    }
-    std::optional<int> flask;
-    for (int position = 0; position <= instruments::flaskMaximum; ++position) {
-        const std::optional<float> volume = instruments::flaskVolumeAt(position);
-        if (volume && nearlyEqual(*volume, preparation.flask))
-            flask = position;
-    }
-    if (!flask)
-        return fail(QStringLiteral("fiole de 25, 50, 100, 200, 250, 500 ou 1000 mL attendue"));
-    values.flaskPosition = qint16(*flask);
-    values.flaskVolume = *instruments::flaskVolumeAt(*flask);
-    return values;
 }
 
 bool ExerciseWriter::write(const ExerciseSource& source, const QString& directory, QString* error)
@@ -311,8 +250,7 @@ bool ExerciseWriter::write(const ExerciseSource& source, const QString& director
                                         const QString& name) {
         if (!preparation)
             return true;
-        const std::optional<ConfigurationValues> values =
-            ExerciseSourceReader::configuration(*preparation, error);
+        const std::optional<ConfigurationValues> values = configurationFor(*preparation, error);
         return values && ConfigurationFile::write(out.filePath(name), *values);
     };
     if (!writeConfiguration(source.statementPreparation, source.statementConfigurationName()))

@@ -2,8 +2,7 @@
 // the files the exercise window opens: ".E12", ".C05" and RTF.
 #pragma once
 
-#include "configurations/configurationfile.h"
-#include "protocol/preparationstate.h"
+#include "configurations/preparationamounts.h"
 
 #include <QList>
 #include <QString>
@@ -13,12 +12,7 @@
 namespace dosarium {
 
 // One preparation as a teacher writes it: the reagent, the measure and the flask.
-struct PreparationSource {
-    qint16 reagentIndex = -1;
-    SamplingTool tool = SamplingTool::Balance;
-    double mass = 0.0;   // g, for the balance
-    double volume = 0.0; // mL, for the glassware
-    double flask = 0.0;  // mL
+struct PreparationSource : PreparationAmounts {
     // The message the bench shows at the end of the preparation (a refusal, a warning), if any.
     QString expectedMessage;
 };
@@ -56,11 +50,6 @@ class ExerciseSourceReader {
     // Reads a description already loaded; `folder` is where the texts it names are looked for.
     static SourceReading parse(const QString& description, const QString& folder,
                                const QString& name);
-
-    // The record values of a preparation; nothing, with `error` set, when the bench cannot be
-    // set to it (a volume the glassware does not offer, a mass out of the balance's range...).
-    static std::optional<ConfigurationValues> configuration(const PreparationSource& preparation,
-                                                            QString* error);
 };
 
 class ExerciseWriter {

@@ -54,7 +54,7 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     bool exerciseTextModified() const override { return m_exerciseTextModified; }
     void setExerciseTextModified(bool modified) override { m_exerciseTextModified = modified; }
     void loadConfiguration(const QString& path) override;
-    const BenchModel& benchModel() const override { return *m_bench; }
+    const ConfigurationController& configurations() const override { return m_configurations; }
     void setBusy(bool busy) override;
     QWidget* hostWindow() override { return this; }
     QWidget* exerciseButton() override;

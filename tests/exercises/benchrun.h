@@ -32,8 +32,7 @@ inline BenchRun runOnBench(const QString& configurationPath)
 inline std::optional<BenchRun> runOnBench(const PreparationSource& preparation,
                                           const QString& directory)
 {
-    const std::optional<ConfigurationValues> values =
-        ExerciseSourceReader::configuration(preparation, nullptr);
+    const std::optional<ConfigurationValues> values = configurationFor(preparation, nullptr);
     const QString path = QDir(directory).filePath(QStringLiteral("preparation.C05"));
     if (!values || !ConfigurationFile::write(path, *values))
         return std::nullopt;
@@ -51,9 +50,10 @@ inline QString frenchNumber(double value, int decimals)
 
 inline QString quantity(const PreparationSource& preparation)
 {
-    if (preparation.tool == SamplingTool::Balance)
+    const auto tool = SamplingTool(preparation.tool);
+    if (tool == SamplingTool::Balance)
         return frenchNumber(preparation.mass, 2) + QStringLiteral(" g");
-    const int decimals = preparation.tool == SamplingTool::GraduatedPipette ? 1 : 0;
+    const int decimals = tool == SamplingTool::GraduatedPipette ? 1 : 0;
     return frenchNumber(preparation.volume, decimals) + QStringLiteral(" mL");
 }
 

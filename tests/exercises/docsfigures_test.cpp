@@ -48,12 +48,12 @@ enum Reagent : qint16 {
 
 PreparationSource weighed(Reagent reagent, double mass, double flask)
 {
-    return {reagent, SamplingTool::Balance, mass, 0.0, flask, {}};
+    return {reagent, qint16(SamplingTool::Balance), mass, 0.0, flask, {}};
 }
 
 PreparationSource measured(Reagent reagent, SamplingTool tool, double volume, double flask)
 {
-    return {reagent, tool, 0.0, volume, flask, {}};
+    return {reagent, qint16(tool), 0.0, volume, flask, {}};
 }
 
 constexpr SamplingTool cylinder = SamplingTool::GraduatedCylinder;

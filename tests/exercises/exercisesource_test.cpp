@@ -46,7 +46,7 @@ TEST_F(SourceTest, DescriptionWithNotionsKeepsQuotedBlanks)
     ASSERT_TRUE(reading.source->correctionPreparation);
 
     const std::optional<ConfigurationValues> values =
-        ExerciseSourceReader::configuration(*reading.source->correctionPreparation, nullptr);
+        configurationFor(*reading.source->correctionPreparation, nullptr);
     ASSERT_TRUE(values);
     EXPECT_EQ(values->reagentIndex, 8);
     EXPECT_EQ(values->samplingTool, 4);

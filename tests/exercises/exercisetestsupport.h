@@ -2,6 +2,7 @@
 // writes HTML, and dialogs answered from a script.
 #pragma once
 
+#include "configurations/configurationcontroller.h"
 #include "configurations/recordfile.h"
 #include "exercises/exercisehost.h"
 #include "protocol/benchmodel.h"
@@ -51,7 +52,7 @@ class FakeHost : public ExerciseHost {
         ++welcomeShown;
     }
     void loadConfiguration(const QString& path) override { loadedConfigurations.append(path); }
-    const BenchModel& benchModel() const override { return bench; }
+    const ConfigurationController& configurations() const override { return controller; }
     void setBusy(bool busy) override { busyChanges.append(busy); }
     QWidget* hostWindow() override { return nullptr; }
     QWidget* exerciseButton() override { return nullptr; }
@@ -70,6 +71,7 @@ class FakeHost : public ExerciseHost {
     QList<bool> busyChanges;
     ScriptedMessageService benchMessages;
     BenchModel bench{benchMessages, QLocale(QLocale::French, QLocale::France)};
+    ConfigurationController controller{bench, benchMessages};
 };
 
 // Rich text as HTML: enough to check that the commands hand the right bytes to the right place.

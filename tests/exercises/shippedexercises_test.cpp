@@ -170,7 +170,7 @@ TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
     for (int i = 0; i < source.checks.size(); ++i) {
         const QString path = out.filePath(QStringLiteral("verification-%1.C05").arg(i));
         const std::optional<ConfigurationValues> values =
-            ExerciseSourceReader::configuration(source.checks[i], nullptr);
+            configurationFor(source.checks[i], nullptr);
         ASSERT_TRUE(values);
         ASSERT_TRUE(ConfigurationFile::write(path, *values));
         runs.append({path, source.checks[i]});
@@ -236,7 +236,8 @@ TEST(ShippedExercises, CoverTheCasesStudentsMeet)
             if (preparation.reagentIndex > 4)
                 ++dilutions;
             if (preparation.reagentIndex < 3) {
-                (preparation.tool == SamplingTool::Balance ? byMass : byVolume) = true;
+                (SamplingTool(preparation.tool) == SamplingTool::Balance ? byMass : byVolume) =
+                    true;
             }
         }
         if (byVolume && byMass)

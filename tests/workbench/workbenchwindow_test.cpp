@@ -1,3 +1,4 @@
+#include "configurations/configurationtexts.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisemenu.h"
 #include "exercises/exercisesource.h"
@@ -302,7 +303,7 @@ TEST(WorkbenchWindow, ComparingWithTheCorrectionLeavesTheWorkbenchAsItWas)
     ASSERT_EQ(w.messages.shown.size(), 1);
     EXPECT_EQ(w.messages.shown[0].title, ExerciseTexts::compareTitle);
     EXPECT_EQ(w.messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(w.messages.shown[0].text.contains(ExerciseTexts::compareSame));
+    EXPECT_TRUE(w.messages.shown[0].text.contains(configurationtexts::compareSame));
     EXPECT_EQ(snapshot(w, exercises.path()), before);
     EXPECT_TRUE(w.window.exerciseTextModified());
 }

@@ -1,8 +1,8 @@
-#include "exercises/correctioncomparison.h"
+#include "configurations/correctioncomparison.h"
 
-#include "catalogue/reagent.h"
-#include "exercises/exercisetexts.h"
+#include "configurations/configurationtexts.h"
 #include "protocol/benchnumbers.h"
+#include "protocol/bottles.h"
 #include "protocol/instruments.h"
 
 #include <QtMath>
@@ -10,7 +10,7 @@
 namespace dosarium {
 namespace {
 
-using namespace ExerciseTexts;
+using namespace configurationtexts;
 
 // Below this ratio the number of times would read 1 with three significant digits.
 constexpr double visibleRatio = 1.005;
@@ -61,8 +61,8 @@ QStringList column(const BenchPreparation& p, const QLocale& locale)
 {
     if (p.state.protocolStep != ProtocolStep::Prepared)
         return QStringList(5, compareMissing);
-    const Reagent* reagent = Catalogue::reagent(p.state.reagentIndex);
-    return {reagent ? reagent->name : compareMissing, sampleText(p.state, locale),
+    const std::optional<Bottle> bottle = cupboardBottle(p.state.reagentIndex);
+    return {bottle ? bottle->reagentName : compareMissing, sampleText(p.state, locale),
             instruments::flaskVolumeReadout(p.state.flaskVolume, locale),
             p.result ? concentrationText(*p.result, locale) : compareMissing,
             p.result ? uncertaintyText(*p.result, locale) : compareMissing};

@@ -1,14 +1,11 @@
 // "Comparer ma préparation au corrigé" on the shipped exercises: each correction done as it does
 // it and done otherwise, and what the student reads.
-#include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
-#include "configurations/configurationtrial.h"
-#include "exercises/correctioncomparison.h"
+#include "configurations/correctioncomparison.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisesource.h"
 #include "exercises/exercisetexts.h"
 #include "exercisetestsupport.h"
-#include "protocol/protocoltexts.h"
 #include "richtext/rtfcodec.h"
 
 #include <QDir>
@@ -19,8 +16,6 @@ using namespace dosarium;
 using namespace dosarium::testing;
 
 namespace {
-
-const QLocale french(QLocale::French, QLocale::France);
 
 QString exerciseFolder(const QString& name)
 {
@@ -46,20 +41,17 @@ class OpenedExercise {
     // The student prepares on the bench: replayed as the student's clicks.
     bool prepare(const PreparationSource& preparation)
     {
-        const std::optional<ConfigurationValues> values =
-            ExerciseSourceReader::configuration(preparation, nullptr);
+        const std::optional<ConfigurationValues> values = configurationFor(preparation, nullptr);
         const QString path = dir.filePath(QStringLiteral("eleve.C05"));
         if (!values || !ConfigurationFile::write(path, *values))
             return false;
-        ConfigurationController(host.bench, host.benchMessages).load(path);
+        host.controller.load(path);
         return true;
     }
 
     ComparisonReport report() const
     {
-        return buildComparisonReport(
-            benchPreparation(host.bench),
-            tryConfiguration(dir.filePath(source.correctionConfigurationName()), french), french);
+        return host.controller.compareWith(dir.filePath(source.correctionConfigurationName()));
     }
 
     QTemporaryDir dir;
@@ -145,12 +137,12 @@ using V = ComparisonVerdict;
 
 PreparationSource weighed(qint16 reagent, double mass, double flask)
 {
-    return {reagent, T::Balance, mass, 0.0, flask, {}};
+    return {reagent, qint16(T::Balance), mass, 0.0, flask, {}};
 }
 
 PreparationSource measured(qint16 reagent, T tool, double volume, double flask)
 {
-    return {reagent, tool, 0.0, volume, flask, {}};
+    return {reagent, qint16(tool), 0.0, volume, flask, {}};
 }
 
 class DoneOtherwise : public ::testing::TestWithParam<OtherWay> {};
@@ -165,18 +157,18 @@ TEST_P(DoneOtherwise, GivesTheVerdict)
     EXPECT_EQ(report.comparison.verdict, way.verdict);
     if (way.verdict == V::StudentNotPrepared) {
         EXPECT_TRUE(report.rows.isEmpty()) << "the correction must stay hidden";
-        EXPECT_EQ(report.sentences, QStringList{ExerciseTexts::compareStudentRefused});
+        EXPECT_EQ(report.sentences, QStringList{configurationtexts::compareStudentRefused});
         return;
     }
     EXPECT_NEAR(report.comparison.ratio, way.ratio, 0.001);
     const bool same = way.verdict == V::SameMorePrecise || way.verdict == V::SameAsPrecise ||
                       way.verdict == V::SameLessPrecise;
     EXPECT_EQ(report.sentences.first(),
-              same ? ExerciseTexts::compareSame
-                   : (way.verdict == V::DifferentReagent ? ExerciseTexts::compareOtherReagent
+              same ? configurationtexts::compareSame
+                   : (way.verdict == V::DifferentReagent ? configurationtexts::compareOtherReagent
                       : way.verdict == V::DifferentConcentration
-                          ? ExerciseTexts::compareOtherConcentration
-                          : ExerciseTexts::compareOtherBoth));
+                          ? configurationtexts::compareOtherConcentration
+                          : configurationtexts::compareOtherBoth));
 }
 
 const OtherWay otherWays[] = {
@@ -213,79 +205,5 @@ INSTANTIATE_TEST_SUITE_P(Shipped, DoneOtherwise, ::testing::ValuesIn(otherWays),
                              std::string name = std::string(info.param.exercise).substr(0, 2);
                              return "Exercise" + name + "_" + std::to_string(info.index);
                          });
-
-TEST(CorrectionComparison, ShowsBothPreparationsInTheBenchFormats)
-{
-    OpenedExercise exercise(QStringLiteral("06-soude-choix-verrerie"));
-    ASSERT_TRUE(exercise.opened);
-    ASSERT_TRUE(exercise.prepare(measured(sodiumHydroxide, T::GraduatedPipette, 5.0, 100)));
-    const ComparisonReport report = exercise.report();
-    const auto cells = [&](int row) {
-        return QStringList{report.rows[row].label, report.rows[row].student,
-                           report.rows[row].correction};
-    };
-    ASSERT_EQ(report.rows.size(), 5);
-    EXPECT_EQ(cells(0), (QStringList{"Réactif", "Hydroxyde de sodium", "Hydroxyde de sodium"}));
-    EXPECT_EQ(cells(1), (QStringList{"Prélèvement", "5,0 mL à la pipette graduée",
-                                     "5 mL à la pipette jaugée"}));
-    EXPECT_EQ(cells(2), (QStringList{"Fiole jaugée", "100 mL", "100 mL"}));
-    EXPECT_EQ(cells(3),
-              (QStringList{"Concentration", "3,00 · 10⁻¹ mol · L⁻¹", "3,00 · 10⁻¹ mol · L⁻¹"}));
-    EXPECT_EQ(cells(4), (QStringList{"Incertitude relative", "2,2 %", "0,4 %"}));
-    EXPECT_EQ(report.sentences, (QStringList{ExerciseTexts::compareSame,
-                                             ExerciseTexts::compareGapWithin.arg("0,0", "2,2"),
-                                             ExerciseTexts::compareLessPrecise.arg("2,2", "0,4")}));
-}
-
-TEST(CorrectionComparison, TellsWhatToFinishBeforeComparing)
-{
-    OpenedExercise exercise(QStringLiteral("03-sulfate-cuivre-dilution"));
-    ASSERT_TRUE(exercise.opened);
-    BenchModel& bench = exercise.host.bench;
-    const auto sentences = [&] { return exercise.report().sentences; };
-    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareNothingYet});
-    bench.liquide_MouseMove(copperSulfate);
-    bench.liquide_Click(copperSulfate);
-    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishSample});
-    bench.pipjaug_Click();
-    bench.validprel_Click();
-    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishFlask});
-    bench.setUpDown1Position(2);
-    bench.validvol_Click();
-    EXPECT_EQ(exercise.report().comparison.verdict, ComparisonVerdict::SameAsPrecise);
-    bench.Command4_Click(); // "Annuler": the result is gone
-    EXPECT_EQ(sentences(), QStringList{ExerciseTexts::compareFinishFlask});
-}
-
-// Corrections the bench refuses or warns about, or cannot load, are reported in its own words.
-TEST(CorrectionComparison, QuotesTheBenchAboutTheCorrection)
-{
-    OpenedExercise exercise(QStringLiteral("08-acide-chlorhydrique-precision"));
-    ASSERT_TRUE(exercise.opened);
-    ASSERT_TRUE(exercise.prepare(*exercise.source.correctionPreparation));
-    const BenchPreparation student = benchPreparation(exercise.host.bench);
-    const auto sentencesAgainst = [&](const PreparationSource& correction) {
-        const QString path = exercise.dir.filePath(QStringLiteral("autre.C05"));
-        QFile::remove(path);
-        ConfigurationFile::write(path, *ExerciseSourceReader::configuration(correction, nullptr));
-        return buildComparisonReport(student, tryConfiguration(path, french), french).sentences;
-    };
-    const QString quotedWarning = ExerciseTexts::compareQuoted.arg(texts::imprecisionWarning);
-    EXPECT_EQ(sentencesAgainst(*exercise.source.statementPreparation).last(),
-              ExerciseTexts::compareCorrectionWarned.arg(quotedWarning));
-    EXPECT_EQ(sentencesAgainst(measured(hydrochloricAcid, T::VolumetricPipette, 25, 25)),
-              (QStringList{ExerciseTexts::compareCorrectionRefused.arg(
-                               ExerciseTexts::compareQuoted.arg(texts::sampleVolumeRefusal)),
-                           ExerciseTexts::compareNoCorrectionSolution}));
-
-    const QString missing = exercise.dir.filePath(QStringLiteral("absent.C05"));
-    const ComparisonReport unread =
-        buildComparisonReport(student, tryConfiguration(missing, french), french);
-    EXPECT_EQ(unread.comparison.verdict, ComparisonVerdict::CorrectionNotPrepared);
-    EXPECT_EQ(unread.sentences.first(),
-              ExerciseTexts::compareCorrectionUnreadable.arg(
-                  ExerciseTexts::compareQuoted.arg(configurationtexts::readFailure)));
-    EXPECT_FALSE(QFile::exists(missing));
-}
 
 } // namespace

@@ -1,5 +1,6 @@
-// What "Comparer ma préparation au corrigé" tells the student: both preparations side by side in
-// the workbench's number formats, then the verdict in sentences.
+// What "Comparer ma préparation au corrigé" tells the student: the bench's preparation and the one
+// the correction's configuration makes side by side, in the workbench's number formats, then the
+// verdict in sentences.
 #pragma once
 
 #include "configurations/configurationtrial.h"
