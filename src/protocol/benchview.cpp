@@ -27,6 +27,14 @@ BenchView::BenchView(QWidget* placard, BenchModel& model, QObject* parent)
     render();
 }
 
+QList<SvgPicture> BenchView::bottlePictures(qreal devicePixelRatio)
+{
+    QList<SvgPicture> pictures;
+    for (int part = firstBottle; part <= lastBottle; ++part)
+        pictures.append({picturePath(table[part].picture), table[part].size, devicePixelRatio});
+    return pictures;
+}
+
 QWidget* BenchView::create(Part part)
 {
     BenchModel& model = m_model;

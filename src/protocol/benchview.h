@@ -4,8 +4,10 @@
 #pragma once
 
 #include "protocol/benchtable.h"
+#include "ui/svgpixmap.h"
 
 #include <QCursor>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <array>
@@ -22,6 +24,9 @@ class BenchView : public QObject {
   public:
     // Makes a child of placard, named as in the bench table, for every part the model shows.
     BenchView(QWidget* placard, BenchModel& model, QObject* parent = nullptr);
+
+    // The pictures of the cupboard's bottles, which a reset bench shows.
+    static QList<SvgPicture> bottlePictures(qreal devicePixelRatio);
 
     // Null until the part is first shown.
     QWidget* widget(bench::Part part) const { return m_widgets[part]; }

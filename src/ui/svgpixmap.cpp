@@ -1,5 +1,7 @@
 #include "ui/svgpixmap.h"
 
+#include "ui/preparedpictures.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
@@ -7,25 +9,38 @@
 
 namespace dosarium {
 
+QImage renderSvg(const SvgPicture& picture)
+{
+    QImage image(picture.size * picture.devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(picture.resource);
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    return image;
+}
+
+QString svgPictureKey(const SvgPicture& picture)
+{
+    return QStringLiteral("svg:%1@%2x%3x%4")
+        .arg(picture.resource)
+        .arg(picture.size.width())
+        .arg(picture.size.height())
+        .arg(picture.devicePixelRatio);
+}
+
 QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio)
 {
     // The same few pictures are asked for again and again (one pointer per clickable picture,
     // a bottle per cupboard place): each is drawn once per size.
-    const QString key = QStringLiteral("svg:%1@%2x%3x%4")
-                            .arg(resource)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(devicePixelRatio);
+    const SvgPicture picture{resource, size, devicePixelRatio};
+    const QString key = svgPictureKey(picture);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = QPixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
+    std::optional<QImage> prepared = PreparedPictures::instance().take(key);
+    pixmap = QPixmap::fromImage(prepared ? std::move(*prepared) : renderSvg(picture));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -2,6 +2,7 @@
 
 #include "catalogue/labellayout.h"
 #include "ui/svgpixmap.h"
+#include "workbench/workbenchfonts.h"
 #include "workbench/workbenchpictures.h"
 
 #include <QFontMetricsF>
@@ -36,7 +37,7 @@ EtiquetteWidget::EtiquetteWidget(QWidget* parent) : QWidget(parent)
     m_name->setObjectName(QStringLiteral("Label1"));
     m_name->setGeometry(0, 20, 377, 29);
     m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont nameFont(QStringLiteral("Times New Roman"));
+    QFont nameFont(WorkbenchFonts::reagentName);
     nameFont.setPointSize(18);
     m_name->setFont(nameFont);
     m_name->setStyleSheet(QStringLiteral("color: rgb(64, 64, 64);"));
@@ -45,20 +46,18 @@ EtiquetteWidget::EtiquetteWidget(QWidget* parent) : QWidget(parent)
     m_kind->setObjectName(QStringLiteral("Label2"));
     m_kind->setGeometry(0, 64, 377, 17);
     m_kind->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QFont kindFont(QStringLiteral("MS Sans Serif"));
+    QFont kindFont(WorkbenchFonts::window);
     kindFont.setPointSizeF(9.75);
     kindFont.setBold(true);
     m_kind->setFont(kindFont);
     m_kind->setStyleSheet(
         QStringLiteral("color: rgb(247, 247, 225); background-color: rgb(20, 100, 180);"));
 
-    const Hazard hazards[] = {Hazard::Flammable, Hazard::Corrosive, Hazard::Harmful};
+    // Each pictogram is drawn the first time it is shown.
     for (std::size_t i = 0; i < m_pictograms.size(); ++i) {
         QLabel* pictogram = new QLabel(this);
         pictogram->setObjectName(QStringLiteral("Image1_%1").arg(i));
         pictogram->setGeometry(288, 104, 66, 66);
-        pictogram->setPixmap(
-            svgPixmap(WorkbenchPictures::hazard(hazards[i]), QSize(66, 66), devicePixelRatioF()));
         pictogram->hide();
         m_pictograms[i] = pictogram;
     }
@@ -76,8 +75,14 @@ void EtiquetteWidget::setKindText(const QString& kind)
 
 void EtiquetteWidget::showHazard(Hazard hazard)
 {
-    for (std::size_t i = 0; i < m_pictograms.size(); ++i)
-        m_pictograms[i]->setVisible(static_cast<int>(hazard) == static_cast<int>(i));
+    for (std::size_t i = 0; i < m_pictograms.size(); ++i) {
+        QLabel* pictogram = m_pictograms[i];
+        const bool shown = static_cast<int>(hazard) == static_cast<int>(i);
+        if (shown && pictogram->pixmap().isNull())
+            pictogram->setPixmap(
+                svgPixmap(WorkbenchPictures::hazard(hazard), QSize(66, 66), devicePixelRatioF()));
+        pictogram->setVisible(shown);
+    }
 }
 
 void EtiquetteWidget::setReagentIndex(int index)

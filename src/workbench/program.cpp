@@ -1,14 +1,30 @@
 #include "workbench/program.h"
 
 #include "help/helpcontroller.h"
+#include "protocol/benchview.h"
 #include "ui/windowaccessibility.h"
 #include "workbench/applicationdirectory.h"
+#include "workbench/workbenchfonts.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace dosarium {
 
-Program::Program(QApplication& application) : m_workbench(m_messages, applicationDirectory())
+namespace {
+
+// The window opens on the primary screen.
+qreal primaryScreenPixelRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+} // namespace
+
+Program::Program(QApplication& application)
+    : m_preparation(WorkbenchFonts::faces(), BenchView::bottlePictures(primaryScreenPixelRatio())),
+      m_workbench(m_messages, applicationDirectory())
 {
     QApplication::setApplicationName(QStringLiteral("Dosarium"));
     announceTopLevelWidgetsAsWindows();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/qtmessageservice.h"
+#include "ui/startuppreparation.h"
 #include "workbench/qtfrench.h"
 #include "workbench/workbenchwindow.h"
 
@@ -20,6 +21,8 @@ class Program {
     void start();
 
   private:
+    // Started first: it works while the window is being built.
+    StartupPreparation m_preparation;
     // Installed before any window exists.
     QtFrench m_qtFrench;
     QtMessageService m_messages;

@@ -1,5 +1,7 @@
 #include "workbench/welcometext.h"
 
+#include "workbench/workbenchfonts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QTextBlock>
@@ -15,7 +17,7 @@ const QColor blue(0, 0, 200);
 QTextCharFormat bodyFormat()
 {
     QTextCharFormat format;
-    format.setFontFamilies({QStringLiteral("Arial")});
+    format.setFontFamilies({WorkbenchFonts::text});
     format.setFontPointSize(10);
     format.setForeground(QColor(0, 0, 0));
     format.setFontWeight(QFont::Normal);
@@ -102,7 +104,7 @@ void WelcomeText::build(QTextDocument& document)
         QTextBlockFormat paragraph;
         if (segment.style == Title) {
             QTextCharFormat title;
-            title.setFontFamilies({QStringLiteral("Arial")});
+            title.setFontFamilies({WorkbenchFonts::text});
             title.setFontPointSize(18);
             title.setForeground(blue);
             selection.mergeCharFormat(title);

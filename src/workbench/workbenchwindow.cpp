@@ -16,6 +16,7 @@
 #include "workbench/placardwidget.h"
 #include "workbench/welcometext.h"
 #include "workbench/windowgeometry.h"
+#include "workbench/workbenchfonts.h"
 #include "workbench/workbenchpictures.h"
 #include "workbench/workbenchtexts.h"
 
@@ -51,7 +52,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     setWindowTitle(WorkbenchTexts::title);
     setWindowIcon(programIcon());
     setMouseTracking(true);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(QFont(WorkbenchFonts::window, 8));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(224, 224, 224));
     setPalette(background);
@@ -122,7 +123,7 @@ void WorkbenchWindow::createHintLine()
     m_info->setAutoFillBackground(true);
     m_info->setWordWrap(true);
     // A narrow face keeps the longest hints within the label's two lines.
-    m_info->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_info->setFont(QFont(WorkbenchFonts::text, 8));
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette tooltipColours = m_info->palette();
     tooltipColours.setColor(QPalette::Window, palette().color(QPalette::ToolTipBase));

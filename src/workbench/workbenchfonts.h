@@ -1,0 +1,25 @@
+// The families the workbench names. They are Windows families: fontconfig maps them to the
+// metric-compatible faces installed (Liberation, DejaVu).
+#pragma once
+
+#include "ui/startuppreparation.h"
+
+#include <QList>
+#include <QString>
+
+namespace dosarium::WorkbenchFonts {
+
+// The window's own font, that of its buttons and of the label's kind band.
+inline const QString window = QStringLiteral("MS Sans Serif");
+// The hint line, the welcome text and the label's lines.
+inline const QString text = QStringLiteral("Arial");
+// The reagent's name on the label.
+inline const QString reagentName = QStringLiteral("Times New Roman");
+
+// Every face the first paint asks for, italic included.
+inline QList<FontFace> faces()
+{
+    return {{window, false}, {text, false}, {text, true}, {reagentName, false}};
+}
+
+} // namespace dosarium::WorkbenchFonts
