@@ -1,15 +1,14 @@
 #include "configurations/recordfile.h"
 
+#include "codepage/windows1252.h"
+
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace dosarium {
 
 QByteArray RecordFile::encodeRecord(const QString& text)
 {
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder.encode(text);
+    QByteArray bytes = windows1252::encode(text);
     bytes.truncate(maxTextLength);
     QByteArray record(recordSize, '\0');
     record[0] = char(bytes.size() & 0xff);
@@ -25,8 +24,7 @@ std::optional<QString> RecordFile::decodeRecord(const QByteArray& record)
     const int length = quint8(record[0]) | (quint8(record[1]) << 8);
     if (length > maxTextLength || record.size() < 2 + length)
         return std::nullopt;
-    QStringDecoder decoder("windows-1252");
-    return QString(decoder.decode(record.mid(2, length)));
+    return windows1252::decode(QByteArrayView(record).sliced(2, length));
 }
 
 std::optional<QString> RecordFile::readRecord(const QString& path, int number)

@@ -1,7 +1,8 @@
 #include "exercises/exercisemarkup.h"
 
+#include "codepage/windows1252.h"
+
 #include <QRegularExpression>
-#include <QStringEncoder>
 #include <QStringList>
 
 namespace dosarium::ExerciseMarkup {
@@ -61,11 +62,9 @@ QByteArray escaped(QStringView text)
         } else if (code < 0x80) {
             out += char(code);
         } else {
-            // A new encoder each time: its error flag does not clear.
-            QStringEncoder encoder("windows-1252", QStringEncoder::Flag::Stateless);
-            const QByteArray byte = encoder.encode(QStringView(&ch, 1));
-            if (!encoder.hasError() && byte.size() == 1) {
-                out += "\\'" + QByteArray::number(quint8(byte[0]), 16).rightJustified(2, '0');
+            const int byte = windows1252::fromUnicode(code);
+            if (byte >= 0) {
+                out += "\\'" + QByteArray::number(byte, 16).rightJustified(2, '0');
             } else {
                 out += "\\u" + QByteArray::number(qint16(code)) + '?';
             }

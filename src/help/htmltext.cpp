@@ -1,19 +1,13 @@
 #include "help/htmltext.h"
 
+#include "codepage/windows1252.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace dosarium {
 
 namespace {
-
-QString decodeWindows1252(const QByteArray& bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    return QString::fromLatin1(bytes);
-}
 
 QString declaredCharset(const QByteArray& bytes)
 {
@@ -49,12 +43,12 @@ QString decodeHtmlBytes(const QByteArray& bytes)
     if (charset == QLatin1String("utf-8") || charset == QLatin1String("utf8"))
         return QString::fromUtf8(bytes);
     if (!charset.isEmpty())
-        return decodeWindows1252(bytes);
+        return windows1252::decode(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    return windows1252::decode(bytes);
 }
 
 QString decodeCharacterReferences(const QString& text)

@@ -2,34 +2,6 @@
 
 namespace dosarium::codepage {
 
-namespace {
-
-// 0x80 to 0x9F; the five bytes Windows leaves undefined map to the C1 controls, as Windows does.
-constexpr char16_t highControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-} // namespace
-
-char16_t fromWindows1252(unsigned char byte)
-{
-    if (byte >= 0x80 && byte < 0xA0)
-        return highControls[byte - 0x80];
-    return byte;
-}
-
-int toWindows1252(char16_t ch)
-{
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return ch;
-    for (int i = 0; i < 32; ++i) {
-        if (highControls[i] == ch)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
 QByteArray decoderName(int codePage)
 {
     switch (codePage) {

@@ -1,5 +1,6 @@
 #include "richtext/rtfreader.h"
 
+#include "codepage/windows1252.h"
 #include "richtext/codepage.h"
 #include "richtext/rtfkeywords.h"
 
@@ -752,15 +753,9 @@ void Parser::decodeBytes()
     if (m_bytes.isEmpty())
         return;
     const int codePage = codePageOf(m_textState);
-    if (codePage == 1252) {
-        const qsizetype start = m_text.size();
-        m_text.resize(start + m_bytes.size());
-        QChar* out = m_text.data() + start;
-        for (const char byte : std::as_const(m_bytes))
-            *out++ = QChar(codepage::fromWindows1252(static_cast<unsigned char>(byte)));
-    } else {
-        m_text.append(decoder(codePage).decode(m_bytes));
-    }
+    // Most RTF text is in Windows-1252, read without a decoder.
+    m_text.append(codePage == 1252 ? windows1252::decode(m_bytes)
+                                   : QString(decoder(codePage).decode(m_bytes)));
     m_bytes.clear();
 }
 

@@ -1,6 +1,6 @@
 #include "richtext/rtfwriter.h"
 
-#include "richtext/codepage.h"
+#include "codepage/windows1252.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -128,7 +128,7 @@ class Writer {
                 out += char(ch);
                 continue;
             }
-            const int byte = codepage::toWindows1252(ch);
+            const int byte = windows1252::fromUnicode(ch);
             if (byte >= 0) {
                 static const char hex[] = "0123456789abcdef";
                 out += "\\'";
