@@ -15,23 +15,21 @@ PlacardWidget::PlacardWidget(QWidget* parent) : QWidget(parent)
 
 void PlacardWidget::PlacardPaint()
 {
-    const int w = width();
-    const int h = height();
-    // Kept in device pixels, so that a scaled screen shows it as sharp as it draws the rest.
-    const qreal ratio = devicePixelRatioF();
-    m_picture = QPixmap(QSize(w, h) * ratio);
-    m_picture.setDevicePixelRatio(ratio);
-    m_picture.fill(Qt::white);
-    QPainter painter(&m_picture);
-    for (int y = 0; y <= h; ++y)
-        painter.fillRect(0, y, w + 1, 1, WindowGeometry::cupboardLine(y, h));
+    m_painted = true;
     update();
 }
 
-void PlacardWidget::paintEvent(QPaintEvent*)
+void PlacardWidget::paintEvent(QPaintEvent* event)
 {
+    if (!m_painted)
+        return;
+    // Painted where asked rather than kept as a picture: a few hundred lines cost less than a
+    // copy of the box kept for the program's life.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    const int h = height();
+    const QRect area = event->rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        painter.fillRect(area.left(), y, area.width(), 1, WindowGeometry::cupboardLine(y, h));
 }
 
 void PlacardWidget::mouseMoveEvent(QMouseEvent* event)

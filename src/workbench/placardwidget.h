@@ -1,7 +1,6 @@
-// The cupboard box: its warm gradient is drawn once and kept as the box's picture.
+// The cupboard box: its warm gradient, shown once the start-up has drawn it.
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 namespace dosarium {
@@ -12,10 +11,8 @@ class PlacardWidget : public QWidget {
   public:
     explicit PlacardWidget(QWidget* parent = nullptr);
 
-    // Draws the gradient into the persistent picture.
+    // Shows the gradient from now on.
     void PlacardPaint();
-
-    const QPixmap& picture() const { return m_picture; }
 
   signals:
     void backgroundHovered();
@@ -25,7 +22,7 @@ class PlacardWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    QPixmap m_picture;
+    bool m_painted = false;
 };
 
 } // namespace dosarium
