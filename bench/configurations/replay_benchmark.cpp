@@ -1,13 +1,13 @@
 // Opening a saved preparation: reading its nine records, replaying it on the bench model, and the
 // whole load from the file to the result. Each file is written by the program's own save.
 #include "configurations/configurationcontroller.h"
+#include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "ui/messageservice.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <functional>
 
 using namespace dosarium;
 
@@ -29,40 +29,10 @@ struct Workbench {
     ConfigurationController controller{model, messages};
 };
 
-using Clicks = std::function<void(BenchModel&)>;
+using Clicks = void (*)(BenchModel&);
 
-void aceticAcidByVolume(BenchModel& m)
-{
-    m.liquide_MouseMove(2);
-    m.liquide_Click(2);
-    m.Label3_Click(1);
-    m.pipjaug_Click();
-    m.validprel_Click();
-    m.validvol_Click();
-}
-
-void ethanolByMass(BenchModel& m)
-{
-    m.liquide_MouseMove(0);
-    m.liquide_Click(0);
-    m.Label3_Click(0);
-    m.setHScroll1Position(1578);
-    m.masse_Click();
-    m.setUpDown1Position(2);
-    m.validvol_Click();
-}
-
-void glucoseWeighed(BenchModel& m)
-{
-    m.liquide_MouseMove(4);
-    m.liquide_Click(4);
-    m.setHScroll1Position(1234);
-    m.masse_Click();
-    m.setUpDown1Position(1);
-    m.validvol_Click();
-}
-
-// A student's finished preparation, saved to a file of a temporary folder.
+// A student's finished preparation, saved to a file of a temporary folder; the benchmark is skipped
+// when the clicks do not end in a saved preparation.
 struct SavedPreparation {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("préparation.C05"));
@@ -70,7 +40,7 @@ struct SavedPreparation {
     int messages = 0;
     bool saved = false;
 
-    explicit SavedPreparation(const Clicks& clicks)
+    SavedPreparation(benchmark::State& benchmark, Clicks clicks)
     {
         Workbench student;
         clicks(student.model);
@@ -78,16 +48,16 @@ struct SavedPreparation {
                 student.controller.write(path);
         state = student.model.state();
         messages = student.messages.count;
+        if (!saved)
+            benchmark.SkipWithError("the preparation could not be saved");
     }
 };
 
-void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
+void BM_ReadFile(benchmark::State& state, Clicks clicks)
 {
-    const SavedPreparation preparation(clicks);
-    if (!preparation.saved) {
-        state.SkipWithError("the preparation could not be saved");
+    const SavedPreparation preparation(state, clicks);
+    if (!preparation.saved)
         return;
-    }
     ConfigurationReading reading;
     for (auto _ : state) {
         reading = ConfigurationFile::read(preparation.path);
@@ -98,12 +68,14 @@ void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
 }
 
 // What loading does once the file is read: the reset and the replay.
-void BM_Replay(benchmark::State& state, const Clicks& clicks)
+void BM_Replay(benchmark::State& state, Clicks clicks)
 {
-    const SavedPreparation preparation(clicks);
+    const SavedPreparation preparation(state, clicks);
+    if (!preparation.saved)
+        return;
     const ConfigurationReading reading = ConfigurationFile::read(preparation.path);
-    if (!preparation.saved || reading.status != ConfigurationStatus::Read) {
-        state.SkipWithError("the preparation could not be saved and read");
+    if (reading.status != ConfigurationStatus::Read) {
+        state.SkipWithError("the saved file did not read");
         return;
     }
     const ConfigurationValues& values = reading.values;
@@ -116,13 +88,11 @@ void BM_Replay(benchmark::State& state, const Clicks& clicks)
         state.SkipWithError("the replay did not give the saved preparation");
 }
 
-void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
+void BM_LoadFile(benchmark::State& state, Clicks clicks)
 {
-    const SavedPreparation preparation(clicks);
-    if (!preparation.saved) {
-        state.SkipWithError("the preparation could not be saved");
+    const SavedPreparation preparation(state, clicks);
+    if (!preparation.saved)
         return;
-    }
     Workbench restarted;
     restarted.controller.load(preparation.path);
     if (!(restarted.model.state() == preparation.state) ||
@@ -138,15 +108,15 @@ void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_ReadFile, solid, Clicks(glucoseWeighed));
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_Replay, solid, Clicks(glucoseWeighed));
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_LoadFile, solid, Clicks(glucoseWeighed));
+BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
+BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_mass, test::ethanolWeighed);
+BENCHMARK_CAPTURE(BM_ReadFile, solid, test::glucoseWeighed);
+BENCHMARK_CAPTURE(BM_Replay, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
+BENCHMARK_CAPTURE(BM_Replay, liquid_by_mass, test::ethanolWeighed);
+BENCHMARK_CAPTURE(BM_Replay, solid, test::glucoseWeighed);
+BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
+BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_mass, test::ethanolWeighed);
+BENCHMARK_CAPTURE(BM_LoadFile, solid, test::glucoseWeighed);
 
 // Under a GUI application, as the program runs, so that the result text's fonts are resolved as
 // on screen; the offscreen platform shows no window.
