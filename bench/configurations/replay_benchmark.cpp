@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <string>
+#include <utility>
 
 using namespace dosarium;
 
@@ -31,8 +33,7 @@ struct Workbench {
 
 using Clicks = void (*)(BenchModel&);
 
-// A student's finished preparation, saved to a file of a temporary folder; the benchmark is skipped
-// when the clicks do not end in a saved preparation.
+// A student's finished preparation, saved to a file of a temporary folder.
 struct SavedPreparation {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("préparation.C05"));
@@ -40,7 +41,7 @@ struct SavedPreparation {
     int messages = 0;
     bool saved = false;
 
-    SavedPreparation(benchmark::State& benchmark, Clicks clicks)
+    explicit SavedPreparation(Clicks clicks)
     {
         Workbench student;
         clicks(student.model);
@@ -48,16 +49,13 @@ struct SavedPreparation {
                 student.controller.write(path);
         state = student.model.state();
         messages = student.messages.count;
-        if (!saved)
-            benchmark.SkipWithError("the preparation could not be saved");
     }
 };
 
-void BM_ReadFile(benchmark::State& state, Clicks clicks)
+using Measure = void (*)(benchmark::State&, const SavedPreparation&);
+
+void readFile(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(state, clicks);
-    if (!preparation.saved)
-        return;
     ConfigurationReading reading;
     for (auto _ : state) {
         reading = ConfigurationFile::read(preparation.path);
@@ -68,11 +66,8 @@ void BM_ReadFile(benchmark::State& state, Clicks clicks)
 }
 
 // What loading does once the file is read: the reset and the replay.
-void BM_Replay(benchmark::State& state, Clicks clicks)
+void replay(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(state, clicks);
-    if (!preparation.saved)
-        return;
     const ConfigurationReading reading = ConfigurationFile::read(preparation.path);
     if (reading.status != ConfigurationStatus::Read) {
         state.SkipWithError("the saved file did not read");
@@ -88,11 +83,8 @@ void BM_Replay(benchmark::State& state, Clicks clicks)
         state.SkipWithError("the replay did not give the saved preparation");
 }
 
-void BM_LoadFile(benchmark::State& state, Clicks clicks)
+void loadFile(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(state, clicks);
-    if (!preparation.saved)
-        return;
     Workbench restarted;
     restarted.controller.load(preparation.path);
     if (!(restarted.model.state() == preparation.state) ||
@@ -106,17 +98,36 @@ void BM_LoadFile(benchmark::State& state, Clicks clicks)
         state.SkipWithError("loading again did not give the saved preparation");
 }
 
-} // namespace
+// Saves the preparation the clicks make, then times `measure` on it; the benchmark is skipped when
+// the preparation cannot be saved.
+void onSavedPreparation(benchmark::State& state, Measure measure, Clicks clicks)
+{
+    const SavedPreparation preparation(clicks);
+    if (!preparation.saved) {
+        state.SkipWithError("the preparation could not be saved");
+        return;
+    }
+    measure(state, preparation);
+}
 
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_mass, test::ethanolWeighed);
-BENCHMARK_CAPTURE(BM_ReadFile, solid, test::glucoseWeighed);
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_mass, test::ethanolWeighed);
-BENCHMARK_CAPTURE(BM_Replay, solid, test::glucoseWeighed);
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_volume, test::aceticAcidWithTheVolumetricPipette);
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_mass, test::ethanolWeighed);
-BENCHMARK_CAPTURE(BM_LoadFile, solid, test::glucoseWeighed);
+// Every measure on every preparation, named "BM_ReadFile/solid" and so on.
+void registerBenchmarks()
+{
+    const std::pair<const char*, Measure> measures[] = {
+        {"BM_ReadFile", readFile}, {"BM_Replay", replay}, {"BM_LoadFile", loadFile}};
+    const std::pair<const char*, Clicks> preparations[] = {
+        {"liquid_by_volume", test::aceticAcidWithTheVolumetricPipette},
+        {"liquid_by_mass", test::ethanolWeighed},
+        {"solid", test::glucoseWeighed}};
+    for (const auto& [measureName, measure] : measures) {
+        for (const auto& [preparationName, clicks] : preparations) {
+            const std::string name = std::string(measureName) + '/' + preparationName;
+            benchmark::RegisterBenchmark(name.c_str(), onSavedPreparation, measure, clicks);
+        }
+    }
+}
+
+} // namespace
 
 // Under a GUI application, as the program runs, so that the result text's fonts are resolved as
 // on screen; the offscreen platform shows no window.
@@ -124,6 +135,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    registerBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
