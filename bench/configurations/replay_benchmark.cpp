@@ -1,13 +1,15 @@
 // Opening a saved preparation: reading its nine records, replaying it on the bench model, and the
 // whole load from the file to the result. Each file is written by the program's own save.
 #include "configurations/configurationcontroller.h"
+#include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "ui/messageservice.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <functional>
+#include <string>
+#include <utility>
 
 using namespace dosarium;
 
@@ -29,38 +31,7 @@ struct Workbench {
     ConfigurationController controller{model, messages};
 };
 
-using Clicks = std::function<void(BenchModel&)>;
-
-void aceticAcidByVolume(BenchModel& m)
-{
-    m.liquide_MouseMove(2);
-    m.liquide_Click(2);
-    m.Label3_Click(1);
-    m.pipjaug_Click();
-    m.validprel_Click();
-    m.validvol_Click();
-}
-
-void ethanolByMass(BenchModel& m)
-{
-    m.liquide_MouseMove(0);
-    m.liquide_Click(0);
-    m.Label3_Click(0);
-    m.setHScroll1Position(1578);
-    m.masse_Click();
-    m.setUpDown1Position(2);
-    m.validvol_Click();
-}
-
-void glucoseWeighed(BenchModel& m)
-{
-    m.liquide_MouseMove(4);
-    m.liquide_Click(4);
-    m.setHScroll1Position(1234);
-    m.masse_Click();
-    m.setUpDown1Position(1);
-    m.validvol_Click();
-}
+using Clicks = void (*)(BenchModel&);
 
 // A student's finished preparation, saved to a file of a temporary folder.
 struct SavedPreparation {
@@ -70,7 +41,7 @@ struct SavedPreparation {
     int messages = 0;
     bool saved = false;
 
-    explicit SavedPreparation(const Clicks& clicks)
+    explicit SavedPreparation(Clicks clicks)
     {
         Workbench student;
         clicks(student.model);
@@ -81,13 +52,10 @@ struct SavedPreparation {
     }
 };
 
-void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
+using Measure = void (*)(benchmark::State&, const SavedPreparation&);
+
+void readFile(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(clicks);
-    if (!preparation.saved) {
-        state.SkipWithError("the preparation could not be saved");
-        return;
-    }
     ConfigurationReading reading;
     for (auto _ : state) {
         reading = ConfigurationFile::read(preparation.path);
@@ -98,12 +66,11 @@ void BM_ReadFile(benchmark::State& state, const Clicks& clicks)
 }
 
 // What loading does once the file is read: the reset and the replay.
-void BM_Replay(benchmark::State& state, const Clicks& clicks)
+void replay(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(clicks);
     const ConfigurationReading reading = ConfigurationFile::read(preparation.path);
-    if (!preparation.saved || reading.status != ConfigurationStatus::Read) {
-        state.SkipWithError("the preparation could not be saved and read");
+    if (reading.status != ConfigurationStatus::Read) {
+        state.SkipWithError("the saved file did not read");
         return;
     }
     const ConfigurationValues& values = reading.values;
@@ -116,13 +83,8 @@ void BM_Replay(benchmark::State& state, const Clicks& clicks)
         state.SkipWithError("the replay did not give the saved preparation");
 }
 
-void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
+void loadFile(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const SavedPreparation preparation(clicks);
-    if (!preparation.saved) {
-        state.SkipWithError("the preparation could not be saved");
-        return;
-    }
     Workbench restarted;
     restarted.controller.load(preparation.path);
     if (!(restarted.model.state() == preparation.state) ||
@@ -136,17 +98,36 @@ void BM_LoadFile(benchmark::State& state, const Clicks& clicks)
         state.SkipWithError("loading again did not give the saved preparation");
 }
 
-} // namespace
+// Saves the preparation the clicks make, then times `measure` on it; the benchmark is skipped when
+// the preparation cannot be saved.
+void onSavedPreparation(benchmark::State& state, Measure measure, Clicks clicks)
+{
+    const SavedPreparation preparation(clicks);
+    if (!preparation.saved) {
+        state.SkipWithError("the preparation could not be saved");
+        return;
+    }
+    measure(state, preparation);
+}
 
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_ReadFile, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_ReadFile, solid, Clicks(glucoseWeighed));
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_Replay, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_Replay, solid, Clicks(glucoseWeighed));
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_volume, Clicks(aceticAcidByVolume));
-BENCHMARK_CAPTURE(BM_LoadFile, liquid_by_mass, Clicks(ethanolByMass));
-BENCHMARK_CAPTURE(BM_LoadFile, solid, Clicks(glucoseWeighed));
+// Every measure on every preparation, named "BM_ReadFile/solid" and so on.
+void registerBenchmarks()
+{
+    const std::pair<const char*, Measure> measures[] = {
+        {"BM_ReadFile", readFile}, {"BM_Replay", replay}, {"BM_LoadFile", loadFile}};
+    const std::pair<const char*, Clicks> preparations[] = {
+        {"liquid_by_volume", test::aceticAcidWithTheVolumetricPipette},
+        {"liquid_by_mass", test::ethanolWeighed},
+        {"solid", test::glucoseWeighed}};
+    for (const auto& [measureName, measure] : measures) {
+        for (const auto& [preparationName, clicks] : preparations) {
+            const std::string name = std::string(measureName) + '/' + preparationName;
+            benchmark::RegisterBenchmark(name.c_str(), onSavedPreparation, measure, clicks);
+        }
+    }
+}
+
+} // namespace
 
 // Under a GUI application, as the program runs, so that the result text's fonts are resolved as
 // on screen; the offscreen platform shows no window.
@@ -154,6 +135,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    registerBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -3,8 +3,11 @@
 #include "configurations/configurationtexts.h"
 #include "configurations/locationlists.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace dosarium {
@@ -22,6 +25,7 @@ ConfigurationWindow::ConfigurationWindow(ConfigurationController& controller,
     setObjectName(name);
     setWindowTitle(caption);
     setModal(true);
+    setFixedSize(460, 330);
     m_command->setObjectName(QStringLiteral("Command1"));
     m_cancel->setObjectName(QStringLiteral("Command2"));
     m_command->setAutoDefault(false);
@@ -46,6 +50,19 @@ QHBoxLayout* ConfigurationWindow::buttonRow()
     buttons->addWidget(m_command);
     buttons->addWidget(m_cancel);
     return buttons;
+}
+
+void ConfigurationWindow::placeLists(QGridLayout* layout, const QString& filesLabel,
+                                     const QString& directoryLabel, int filesRow)
+{
+    layout->addWidget(labelFor(filesLabel, m_lists->fileList()), filesRow, 0);
+    layout->addWidget(m_lists->fileList(), filesRow + 1, 0, 3, 1);
+    layout->addWidget(labelFor(directoryLabel, m_lists->directoryList()), 0, 1);
+    layout->addWidget(m_lists->directoryList(), 1, 1, filesRow + 1, 1);
+    layout->addWidget(labelFor(configurationtexts::driveLabel, m_lists->driveList()), filesRow + 2,
+                      1);
+    layout->addWidget(m_lists->driveList(), filesRow + 3, 1);
+    layout->setRowStretch(filesRow + 1, 1);
 }
 
 } // namespace dosarium

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -30,8 +31,8 @@ class ConfigurationWindow : public QDialog {
     LocationLists* lists() const { return m_lists; }
 
   protected:
-    // Named `name`, placed 20 pixels right of and below the top-left corner of `workbench`. The
-    // Return key presses neither button.
+    // Named `name`, 460 by 330 pixels, placed 20 pixels right of and below the top-left corner of
+    // `workbench`. The Return key presses neither button.
     ConfigurationWindow(ConfigurationController& controller, MessageService& messages,
                         QWidget* workbench, const QString& name, const QString& caption,
                         const QString& command, ListsStart start);
@@ -41,6 +42,12 @@ class ConfigurationWindow : public QDialog {
     QLabel* labelFor(const QString& text, QWidget* box);
     // The two buttons, to the right of their row.
     QHBoxLayout* buttonRow();
+    // Lays the lists out in `layout`: on the left from row `filesRow` down, the file list under
+    // its label; on the right from the top, the directory list under its label, then the drive
+    // list under its label, level at the bottom with the file list. The file list's first row
+    // takes the height left over.
+    void placeLists(QGridLayout* layout, const QString& filesLabel, const QString& directoryLabel,
+                    int filesRow);
 
     ConfigurationController& m_controller;
     MessageService& m_messages;

@@ -6,7 +6,6 @@
 #include "ui/messageservice.h"
 #include "ui/svgpixmap.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -25,24 +24,17 @@ OpenConfigurationWindow::OpenConfigurationWindow(ConfigurationController& contro
                                                  ListsStart start)
     : ConfigurationWindow(controller, messages, workbench, QStringLiteral("ouvrir"),
                           texts::openWindowCaption, texts::openButton, std::move(start)),
-      m_workbench(workbench), m_path(new QLineEdit(this)), m_notice(new QFrame(this))
+      m_path(new QLineEdit(this)), m_notice(new QFrame(this))
 {
     m_path->setObjectName(QStringLiteral("ficharge"));
     m_notice->setObjectName(QStringLiteral("Frame1"));
     m_path->setAccessibleName(texts::pathBoxName);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(labelFor(texts::filesLabel, m_lists->fileList()), 0, 0);
-    layout->addWidget(m_lists->fileList(), 1, 0, 3, 1);
-    layout->addWidget(labelFor(texts::openDirectoryLabel, m_lists->directoryList()), 0, 1);
-    layout->addWidget(m_lists->directoryList(), 1, 1);
-    layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 2, 1);
-    layout->addWidget(m_lists->driveList(), 3, 1);
+    placeLists(layout, texts::filesLabel, texts::openDirectoryLabel, 0);
     layout->addWidget(m_path, 4, 0, 1, 2);
     layout->addLayout(buttonRow(), 5, 0, 1, 2);
-    layout->setRowStretch(1, 1);
     m_lists->fileList()->setMinimumSize(200, 180);
     m_lists->directoryList()->setMinimumSize(200, 130);
-    setFixedSize(460, 330);
 
     // The waiting notice covers the lists while a file loads.
     m_notice->setFrameShape(QFrame::Box);
@@ -91,8 +83,8 @@ void OpenConfigurationWindow::openCommand()
     if (const std::optional<ConfigurationValues> values =
             m_controller.reset(ConfigurationController::read(path))) {
         hide();
-        if (m_workbench)
-            m_workbench->repaint();
+        if (QWidget* workbench = parentWidget())
+            workbench->repaint();
         m_controller.apply(*values, path);
     }
     accept();

@@ -25,7 +25,6 @@ class OpenConfigurationWindow : public ConfigurationWindow {
   private:
     void fileClicked(const QString& name);
 
-    QWidget* m_workbench;
     QLineEdit* m_path;
     QFrame* m_notice;
 };

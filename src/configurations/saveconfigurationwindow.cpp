@@ -6,7 +6,6 @@
 #include "configurations/savename.h"
 #include "ui/messageservice.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -30,17 +29,10 @@ SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& contro
     auto* layout = new QGridLayout(this);
     layout->addWidget(labelFor(texts::nameLabel, m_name), 0, 0);
     layout->addWidget(m_name, 1, 0);
-    layout->addWidget(labelFor(texts::savedFilesLabel, m_lists->fileList()), 2, 0);
-    layout->addWidget(m_lists->fileList(), 3, 0, 3, 1);
-    layout->addWidget(labelFor(texts::saveDirectoryLabel, m_lists->directoryList()), 0, 1);
-    layout->addWidget(m_lists->directoryList(), 1, 1, 3, 1);
-    layout->addWidget(labelFor(texts::driveLabel, m_lists->driveList()), 4, 1);
-    layout->addWidget(m_lists->driveList(), 5, 1);
+    placeLists(layout, texts::savedFilesLabel, texts::saveDirectoryLabel, 2);
     layout->addLayout(buttonRow(), 6, 0, 1, 2);
-    layout->setRowStretch(3, 1);
     m_lists->fileList()->setMinimumSize(200, 160);
     m_lists->directoryList()->setMinimumSize(200, 160);
-    setFixedSize(460, 330);
 
     m_name->setText(controller.configPath());
 

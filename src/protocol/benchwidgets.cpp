@@ -51,6 +51,16 @@ QAccessibleInterface* benchAccessibleFactory(const QString& className, QObject* 
     return nullptr;
 }
 
+// The style's focus frame around `widget`, while it has the keyboard focus.
+void drawFocusFrame(QPainter& painter, QWidget* widget)
+{
+    if (!widget->hasFocus())
+        return;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(widget);
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, widget);
+}
+
 } // namespace
 
 BenchPicture::BenchPicture(QWidget* parent) : QAbstractButton(parent)
@@ -73,11 +83,7 @@ void BenchPicture::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, svgPixmap(m_picture, size(), devicePixelRatioF()));
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    drawFocusFrame(painter, this);
 }
 
 void BenchPicture::mouseMoveEvent(QMouseEvent* event)
@@ -96,12 +102,8 @@ BenchChoice::BenchChoice(QWidget* parent) : QLabel(parent)
 void BenchChoice::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    QPainter painter(this);
+    drawFocusFrame(painter, this);
 }
 
 void BenchChoice::mouseReleaseEvent(QMouseEvent* event)
@@ -151,11 +153,7 @@ void ArrowSelector::paintEvent(QPaintEvent*)
         style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &arrow, &painter, this);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    drawFocusFrame(painter, this);
 }
 
 void ArrowSelector::mousePressEvent(QMouseEvent* event)

@@ -1,4 +1,5 @@
 #include "configurations/configurationcontroller.h"
+#include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchtable.h"
 #include "recordfiles.h"
@@ -7,12 +8,11 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace dosarium;
 using test::readBytes;
-using test::recordBytes;
+using test::recordsBytes;
 using test::writeRecords;
 
 namespace {
@@ -71,7 +71,7 @@ void PrintTo(const Snapshot& s, std::ostream* os)
 
 struct PreparationCase {
     const char* name;
-    std::function<void(BenchModel&)> clicks;
+    void (*clicks)(BenchModel&);
 };
 
 class BenchReplay : public ::testing::TestWithParam<PreparationCase> {};
@@ -100,87 +100,31 @@ TEST_P(BenchReplay, SavedPreparationReloadsOntoAFreshBench)
     EXPECT_EQ(snapshot(restarted.model), saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(Preparations, BenchReplay,
-                         testing::Values(PreparationCase{"AceticAcidWithTheVolumetricPipette",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(2);
-                                                             m.liquide_Click(2);
-                                                             m.Label3_Click(1);
-                                                             m.pipjaug_Click();
-                                                             m.validprel_Click();
-                                                             m.validvol_Click();
-                                                         }},
-                                         PreparationCase{"EthanolWeighed",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(0);
-                                                             m.liquide_Click(0);
-                                                             m.Label3_Click(0);
-                                                             m.setHScroll1Position(1578);
-                                                             m.masse_Click();
-                                                             m.setUpDown1Position(2);
-                                                             m.validvol_Click();
-                                                         }},
-                                         PreparationCase{"EthanolWithTheCylinder",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(0);
-                                                             m.liquide_Click(0);
-                                                             m.Label3_Click(1);
-                                                             m.eprouvette_Click();
-                                                             m.setUpDown2Position(15);
-                                                             m.validprel_Click();
-                                                             m.setUpDown1Position(4);
-                                                             m.validvol_Click();
-                                                         }},
-                                         PreparationCase{"GlucoseWeighed",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(4);
-                                                             m.liquide_Click(4);
-                                                             m.setHScroll1Position(1234);
-                                                             m.masse_Click();
-                                                             m.setUpDown1Position(1);
-                                                             m.validvol_Click();
-                                                         }},
-                                         PreparationCase{"PermanganateWithTheGraduatedPipette",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(6);
-                                                             m.liquide_Click(6);
-                                                             m.pipgrad_Click();
-                                                             m.setUpDown2Position(37);
-                                                             m.validprel_Click();
-                                                             m.setUpDown1Position(0);
-                                                             m.validvol_Click();
-                                                         }},
-                                         PreparationCase{"HydrochloricAcidWithTheFlaskRefused",
-                                                         [](BenchModel& m) {
-                                                             m.liquide_MouseMove(8);
-                                                             m.liquide_Click(8);
-                                                             m.fiole_Click();
-                                                             m.setUpDown2Position(6);
-                                                             m.validprel_Click();
-                                                             m.setUpDown1Position(5);
-                                                             m.validvol_Click();
-                                                         }}),
-                         [](const testing::TestParamInfo<PreparationCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Preparations, BenchReplay,
+    testing::Values(PreparationCase{"AceticAcidWithTheVolumetricPipette",
+                                    test::aceticAcidWithTheVolumetricPipette},
+                    PreparationCase{"EthanolWeighed", test::ethanolWeighed},
+                    PreparationCase{"EthanolWithTheCylinder", test::ethanolWithTheCylinder},
+                    PreparationCase{"GlucoseWeighed", test::glucoseWeighed},
+                    PreparationCase{"PermanganateWithTheGraduatedPipette",
+                                    test::permanganateWithTheGraduatedPipette},
+                    PreparationCase{"HydrochloricAcidWithTheFlaskRefused",
+                                    test::hydrochloricAcidWithTheFlaskRefused}),
+    [](const testing::TestParamInfo<PreparationCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("acide.C05");
     Workbench student;
-    student.model.liquide_MouseMove(2);
-    student.model.liquide_Click(2);
-    student.model.Label3_Click(1);
-    student.model.pipjaug_Click();
-    student.model.validprel_Click();
-    student.model.validvol_Click();
+    test::aceticAcidWithTheVolumetricPipette(student.model);
     ASSERT_TRUE(student.controller.write(path));
 
-    QByteArray expected;
-    for (const char* text : {"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"})
-        expected += recordBytes(text);
-    EXPECT_EQ(readBytes(path), expected);
+    EXPECT_EQ(readBytes(path),
+              recordsBytes({"DOSARIUM", " 2", " 200", " 10", " 3", " 3", " 3", " 0", " 0"}));
 }
 
 TEST(BenchReplayFile, HandEditedVolumesChangeNothing)

@@ -1,5 +1,6 @@
 #include "configurations/configurationfile.h"
 #include "configurations/recordfile.h"
+#include "recordfiles.h"
 #include "unprivileged.h"
 
 #include <QDir>
@@ -8,68 +9,35 @@
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using namespace dosarium::test;
 
 namespace {
 
-QByteArray record(const QByteArray& text)
-{
-    QByteArray bytes(128, '\0');
-    bytes[0] = char(text.size() & 0xff);
-    bytes[1] = char(text.size() >> 8);
-    bytes.replace(2, text.size(), text);
-    return bytes;
-}
-
-QByteArray fileOf(const QList<QByteArray>& texts)
-{
-    QByteArray bytes;
-    for (const QByteArray& text : texts)
-        bytes += record(text);
-    return bytes;
-}
-
 // The acetic acid example: volumetric pipette at 10 mL, 200 mL flask, balance untouched.
-ConfigurationValues aceticAcidExample()
-{
-    ConfigurationValues values;
-    values.reagentIndex = 2;
-    values.flaskVolume = 200;
-    values.sampledVolume = 10;
-    values.samplingTool = 3;
-    values.flaskPosition = 3;
-    values.samplePosition = 3;
-    values.massPosition = 0;
-    values.sampledMass = 0;
-    return values;
-}
+const ConfigurationValues aceticAcidExample{.reagentIndex = 2,
+                                            .flaskVolume = 200,
+                                            .sampledVolume = 10,
+                                            .samplingTool = 3,
+                                            .flaskPosition = 3,
+                                            .samplePosition = 3};
 
 const QList<QByteArray> exampleTexts = {"DOSARIUM", " 2", " 200", " 10", " 3",
                                         " 3",       " 3", " 0",   " 0"};
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QByteArray exampleFile = recordsBytes(exampleTexts);
 
 } // namespace
 
 TEST(ConfigurationFile, EncodesTheExampleByteForByte)
 {
-    const QByteArray bytes = ConfigurationFile::encode(aceticAcidExample());
+    const QByteArray bytes = ConfigurationFile::encode(aceticAcidExample);
     ASSERT_EQ(bytes.size(), 9 * 128);
     const char* lengths = "\x08\x02\x04\x03\x02\x02\x02\x02\x02";
     for (int i = 0; i < 9; ++i) {
         const QByteArray got = bytes.mid(i * 128, 128);
         EXPECT_EQ(quint8(got[0]), quint8(lengths[i])) << "record " << i + 1;
         EXPECT_EQ(quint8(got[1]), 0) << "record " << i + 1;
-        EXPECT_EQ(got, record(exampleTexts[i])) << "record " << i + 1;
+        EXPECT_EQ(got, recordBytes(exampleTexts[i])) << "record " << i + 1;
     }
 }
 
@@ -77,15 +45,14 @@ TEST(ConfigurationFile, WritesAFileThatReadsBackTheSameValues)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("masse.C05");
-    ConfigurationValues values;
-    values.reagentIndex = 3;
-    values.flaskVolume = 100;
-    values.sampledVolume = 5.1f;
-    values.samplingTool = 0;
-    values.flaskPosition = 2;
-    values.samplePosition = 41;
-    values.massPosition = 1234;
-    values.sampledMass = 12.34f;
+    const ConfigurationValues values{.reagentIndex = 3,
+                                     .flaskVolume = 100,
+                                     .sampledVolume = 5.1f,
+                                     .samplingTool = 0,
+                                     .flaskPosition = 2,
+                                     .samplePosition = 41,
+                                     .massPosition = 1234,
+                                     .sampledMass = 12.34f};
     ASSERT_TRUE(ConfigurationFile::write(path, values));
     EXPECT_EQ(readBytes(path).size(), 9 * 128);
 
@@ -99,14 +66,14 @@ TEST(ConfigurationFile, OverwritingALongerFileLeavesNineRecords)
     QTemporaryDir dir;
     const QString path = dir.filePath("long.C05");
     ASSERT_TRUE(writeBytes(path, QByteArray(20 * 128, 'x')));
-    ASSERT_TRUE(ConfigurationFile::write(path, aceticAcidExample()));
-    EXPECT_EQ(readBytes(path), fileOf(exampleTexts));
+    ASSERT_TRUE(ConfigurationFile::write(path, aceticAcidExample));
+    EXPECT_EQ(readBytes(path), exampleFile);
 }
 
 TEST(ConfigurationFile, ReadsHandWrittenNumbersLeniently)
 {
     const ConfigurationReading reading = ConfigurationFile::decode(
-        fileOf({"DOSARIUM", "2", "12,5", "abc", "0003", " 2.5", "3.5", " 1234.5", " 12,5"}));
+        recordsBytes({"DOSARIUM", "2", "12,5", "abc", "0003", " 2.5", "3.5", " 1234.5", " 12,5"}));
     ASSERT_EQ(reading.status, ConfigurationStatus::Read);
     EXPECT_EQ(reading.values.reagentIndex, 2);
     EXPECT_EQ(reading.values.flaskVolume, 12.0f);
@@ -137,8 +104,10 @@ TEST_P(ConfigurationFileRejects, TellsWhatWentWrong)
 
 namespace {
 
-QByteArray withLength(QByteArray bytes, int recordNumber, int length)
+// The example file, record `recordNumber` claiming to hold `length` bytes.
+QByteArray exampleWithLength(int recordNumber, int length)
 {
+    QByteArray bytes = exampleFile;
     bytes[(recordNumber - 1) * 128] = char(length & 0xff);
     bytes[(recordNumber - 1) * 128 + 1] = char(length >> 8);
     return bytes;
@@ -148,7 +117,7 @@ QByteArray exampleWith(int recordNumber, const QByteArray& text)
 {
     QList<QByteArray> texts = exampleTexts;
     texts[recordNumber - 1] = text;
-    return fileOf(texts);
+    return recordsBytes(texts);
 }
 
 } // namespace
@@ -163,11 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
                                ConfigurationStatus::NotConfiguration, false},
                     RejectCase{"EmptyFile", QByteArray(), ConfigurationStatus::NotConfiguration,
                                false},
-                    RejectCase{"FirstLengthTooLong", withLength(fileOf(exampleTexts), 1, 127),
+                    RejectCase{"FirstLengthTooLong", exampleWithLength(1, 127),
                                ConfigurationStatus::Unreadable, false},
-                    RejectCase{"ReagentLengthTooLong", withLength(fileOf(exampleTexts), 2, 200),
+                    RejectCase{"ReagentLengthTooLong", exampleWithLength(2, 200),
                                ConfigurationStatus::Unreadable, false},
-                    RejectCase{"VolumeLengthTooLong", withLength(fileOf(exampleTexts), 4, 127),
+                    RejectCase{"VolumeLengthTooLong", exampleWithLength(4, 127),
                                ConfigurationStatus::Unreadable, true},
                     RejectCase{"ReagentOutOf16Bits", exampleWith(2, " 32768"),
                                ConfigurationStatus::Unreadable, false},
@@ -183,15 +152,15 @@ INSTANTIATE_TEST_SUITE_P(
                                ConfigurationStatus::Unreadable, true},
                     RejectCase{"NumberOverflowsADouble", exampleWith(3, " 1E999"),
                                ConfigurationStatus::Unreadable, true},
-                    RejectCase{"CutAfterRecordFive", fileOf(exampleTexts).left(5 * 128),
+                    RejectCase{"CutAfterRecordFive", exampleFile.left(5 * 128),
                                ConfigurationStatus::Unreadable, true},
-                    RejectCase{"CutInsideRecordOne", fileOf(exampleTexts).left(5),
+                    RejectCase{"CutInsideRecordOne", exampleFile.left(5),
                                ConfigurationStatus::Unreadable, false}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.name); });
 
 TEST(ConfigurationFile, LastRecordWithoutItsPaddingStillReads)
 {
-    const QByteArray bytes = fileOf(exampleTexts).left(8 * 128 + 4);
+    const QByteArray bytes = exampleFile.left(8 * 128 + 4);
     EXPECT_EQ(ConfigurationFile::decode(bytes).status, ConfigurationStatus::Read);
 }
 
@@ -213,7 +182,7 @@ TEST(ConfigurationFile, ReadingAnUnreadableFileFails)
     QTemporaryDir dir;
     ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
     const QString path = dir.filePath("ferme.C05");
-    ASSERT_TRUE(ConfigurationFile::write(path, aceticAcidExample()));
+    ASSERT_TRUE(ConfigurationFile::write(path, aceticAcidExample));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
     const std::optional<bool> refused = dosarium::test::asOrdinaryUser([&] {
         return QFile(path).open(QIODevice::ReadOnly) == false &&
@@ -228,14 +197,14 @@ TEST(ConfigurationFile, FailedWriteInAReadOnlyFolderLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("ancien.C05");
-    const QByteArray old = fileOf({"DOSARIUM", " 5"});
+    const QByteArray old = recordsBytes({"DOSARIUM", " 5"});
     ASSERT_TRUE(writeBytes(path, old));
     ASSERT_TRUE(QFile::setPermissions(path, everyone | QFileDevice::WriteOther));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
     const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
         return access(QFile::encodeName(dir.path()).constData(), W_OK) != 0 &&
-               !ConfigurationFile::write(path, aceticAcidExample()) &&
-               !ConfigurationFile::write(dir.filePath("nouveau.C05"), aceticAcidExample());
+               !ConfigurationFile::write(path, aceticAcidExample) &&
+               !ConfigurationFile::write(dir.filePath("nouveau.C05"), aceticAcidExample);
     });
     QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner);
     if (!failed)
@@ -251,12 +220,12 @@ TEST(ConfigurationFile, FailedWriteOfAReadOnlyFileLeavesItWhole)
     ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner |
                                                       QFileDevice::WriteOther));
     const QString path = dir.filePath("protege.C05");
-    const QByteArray old = fileOf({"DOSARIUM", " 7"});
+    const QByteArray old = recordsBytes({"DOSARIUM", " 7"});
     ASSERT_TRUE(writeBytes(path, old));
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     const std::optional<bool> failed = dosarium::test::asOrdinaryUser([&] {
         return access(QFile::encodeName(path).constData(), W_OK) != 0 &&
-               !ConfigurationFile::write(path, aceticAcidExample());
+               !ConfigurationFile::write(path, aceticAcidExample);
     });
     QFile::setPermissions(dir.path(), everyone | QFileDevice::WriteOwner);
     if (!failed)
@@ -269,7 +238,7 @@ TEST(ConfigurationFile, WriteFailsOnAFullDevice)
 {
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "/dev/full is not available";
-    EXPECT_FALSE(ConfigurationFile::write("/dev/full", aceticAcidExample()));
+    EXPECT_FALSE(ConfigurationFile::write("/dev/full", aceticAcidExample));
     EXPECT_TRUE(QFileInfo("/dev/full").exists());
     EXPECT_FALSE(QFileInfo("/dev/full").isFile());
 }
@@ -277,5 +246,5 @@ TEST(ConfigurationFile, WriteFailsOnAFullDevice)
 TEST(ConfigurationFile, WriteFailsIntoAMissingFolder)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(ConfigurationFile::write(dir.filePath("absent/essai.C05"), aceticAcidExample()));
+    EXPECT_FALSE(ConfigurationFile::write(dir.filePath("absent/essai.C05"), aceticAcidExample));
 }

@@ -3,6 +3,7 @@
 #include "configurations/locationlists.h"
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
+#include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "recordfiles.h"
 #include "scriptedmessageservice.h"
@@ -40,20 +41,9 @@ class ConfigurationWindowsTest : public ::testing::Test {
         home = QDir(drive.path()).filePath("tp");
         ASSERT_TRUE(QDir().mkpath(home + "/seance2"));
         workbench.setGeometry(100, 50, 800, 600);
-        prepare();
+        test::aceticAcidWithTheVolumetricPipette(model);
     }
     void TearDown() override { QDir::setCurrent(previousDirectory); }
-
-    // Acetic acid with the volumetric pipette in the 200 mL flask.
-    void prepare()
-    {
-        model.liquide_MouseMove(2);
-        model.liquide_Click(2);
-        model.Label3_Click(1);
-        model.pipjaug_Click();
-        model.validprel_Click();
-        model.validvol_Click();
-    }
 
     QList<Drive> drives() const { return {{"tp", drive.path()}}; }
 

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "richtext/rtffile.h"
 #include "rtftestsupport.h"
 
@@ -11,18 +12,6 @@ using namespace dosarium;
 using namespace dosarium::test;
 
 namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Whether this process is refused a file without read permission (root is not).
 bool permissionsBite(const QString& path)

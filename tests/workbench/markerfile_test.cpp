@@ -1,3 +1,4 @@
+#include "recordfiles.h"
 #include "workbench/markerfile.h"
 
 #include <QFile>
@@ -6,38 +7,21 @@
 #include <unistd.h>
 
 using namespace dosarium;
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray expectedRecord(const QByteArray& text)
-{
-    QByteArray record(128, '\0');
-    record[0] = static_cast<char>(text.size());
-    record.replace(2, text.size(), text);
-    return record;
-}
-
-} // namespace
+using namespace dosarium::test;
 
 TEST(MarkerFile, CreatedWithOuiThenNonInRecordSeventeen)
 {
     QTemporaryDir dir;
     const MarkerFile marker(dir.path());
     ASSERT_TRUE(marker.markOpen());
-    QByteArray bytes = fileBytes(dir.filePath("TEMPO.SPC"));
+    QByteArray bytes = readBytes(dir.filePath("TEMPO.SPC"));
     ASSERT_EQ(bytes.size(), 17 * 128);
     EXPECT_EQ(bytes.left(2048), QByteArray(2048, '\0'));
-    EXPECT_EQ(bytes.mid(2048), expectedRecord("OUI"));
+    EXPECT_EQ(bytes.mid(2048), recordBytes("OUI"));
 
     ASSERT_TRUE(marker.markClosed());
-    bytes = fileBytes(dir.filePath("TEMPO.SPC"));
-    EXPECT_EQ(bytes.mid(2048), expectedRecord("NON"));
+    bytes = readBytes(dir.filePath("TEMPO.SPC"));
+    EXPECT_EQ(bytes.mid(2048), recordBytes("NON"));
 }
 
 TEST(MarkerFile, OtherRecordsOfAnExistingFileAreKept)
@@ -46,13 +30,10 @@ TEST(MarkerFile, OtherRecordsOfAnExistingFileAreKept)
     QByteArray original(20 * 128, '\0');
     for (int i = 0; i < original.size(); ++i)
         original[i] = static_cast<char>('a' + i % 26);
-    QFile file(dir.filePath("TEMPO.SPC"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(original);
-    file.close();
+    ASSERT_TRUE(writeBytes(dir.filePath("TEMPO.SPC"), original));
 
     ASSERT_TRUE(MarkerFile(dir.path()).markClosed());
-    const QByteArray bytes = fileBytes(dir.filePath("TEMPO.SPC"));
+    const QByteArray bytes = readBytes(dir.filePath("TEMPO.SPC"));
     ASSERT_EQ(bytes.size(), original.size());
     EXPECT_EQ(bytes.left(2048), original.left(2048));
     EXPECT_EQ(bytes.mid(2048 + 128), original.mid(2048 + 128));
