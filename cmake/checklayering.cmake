@@ -3,21 +3,7 @@
 # widgets header. Run by CTest (label "layering") with MANIFEST, SOURCE_ROOT and QT_HEADERS set.
 cmake_minimum_required(VERSION 3.25)
 
-# The subsystems each subsystem may include, and only those: what they use in turn does not come
-# with them, so a subsystem that needs something two layers down asks the layer between for it.
-# Every subsystem may use the small interfaces in ui/. The record files read numbers as the
-# calculator does, through the shared numbers/ library; the record files, RTF, the exercise
-# sources and the help pages share the Windows-1252 table of codepage/.
-set(uses_app workbench)
-set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
-    richtext)
-set(uses_exercises configurations richtext codepage)
-set(uses_configurations protocol numbers codepage)
-set(uses_richtext codepage)
-set(uses_help codepage)
-set(uses_protocol catalogue numbers)
-set(uses_calculator numbers)
-set(everyones ui)
+include(${CMAKE_CURRENT_LIST_DIR}/DosariumUses.cmake)
 set(widgets_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets)
 
 include(${MANIFEST})

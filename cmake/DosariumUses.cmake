@@ -1,0 +1,32 @@
+# Which subsystem uses which: read by the layering check (cmake/checklayering.cmake) and by the
+# build, which brings into a restricted build what the chosen subsystems use.
+
+# The subsystems each subsystem may include, and only those: what they use in turn does not come
+# with them, so a subsystem that needs something two layers down asks the layer between for it.
+# Every subsystem may use the small interfaces in ui/. The record files read numbers as the
+# calculator does, through the shared numbers/ library; the record files, RTF, the exercise
+# sources and the help pages share the Windows-1252 table of codepage/.
+set(uses_app workbench)
+set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
+    richtext)
+set(uses_exercises configurations richtext codepage)
+set(uses_configurations protocol numbers codepage)
+set(uses_richtext codepage)
+set(uses_help codepage)
+set(uses_protocol catalogue numbers)
+set(uses_calculator numbers)
+set(everyones ui)
+
+# The chosen subsystems with everything they use, directly or not, and the interfaces in ui/.
+function(dosarium_with_used_subsystems chosen out)
+    set(result ${everyones})
+    set(pending ${chosen})
+    while(pending)
+        list(POP_FRONT pending subsystem)
+        if(NOT subsystem IN_LIST result)
+            list(APPEND result ${subsystem})
+            list(APPEND pending ${uses_${subsystem}})
+        endif()
+    endwhile()
+    set(${out} ${result} PARENT_SCOPE)
+endfunction()
