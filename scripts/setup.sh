@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libgl-dev libxcb1-dev
     fonts-liberation2 fonts-dejavu-core
     libchm-dev fp-utils
+    colord-data
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils
     xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi python3-pytest
