@@ -22,16 +22,16 @@ double gaussian(const Band& band, double wavenumber)
 }
 
 // The visible band of MnO4⁻ (its 1A1 → 1T2 charge transfer) is a progression in the Mn–O
-// stretch of about 700 cm⁻¹: maxima at 526 and 546 nm, shoulders at 507 and 566 nm and weaker
-// members towards 490 and 474 nm, as in the published solution spectra (A. Carrington and
-// M. C. R. Symons, "Structure and reactivity of the oxyanions of transition metals", Chem. Rev.
-// 63 (1963) 443, and the usual teaching spectra with ε(525 nm) ≈ 2.4 × 10³ L·mol⁻¹·cm⁻¹). The
-// fit puts one Gaussian in wavenumber on each member; the intensities give the 546 nm maximum
-// about 0.97 of the 526 nm one, 507 nm about 0.75 and 566 nm about 0.5, and the narrow width
-// leaves little absorption below 450 nm and above 600 nm.
+// stretch of about 700 cm⁻¹: maxima at 526 and 546 nm, and at 507 and 566 nm features that
+// aqueous spectra at room temperature show as shoulders, with weaker members towards 490 and
+// 474 nm (A. Carrington and M. C. R. Symons, "Structure and reactivity of the oxyanions of
+// transition metals", Chem. Rev. 63 (1963) 443; teaching spectra give ε(525 nm) ≈ 2.4 × 10³
+// L·mol⁻¹·cm⁻¹). The fit puts one Gaussian in wavenumber on each member, scaled to 2.4 × 10³ at
+// 526 nm; relative to it, 546 nm is 0.98, 507 nm 0.73 and 566 nm 0.57, and the narrow width
+// leaves under 2 % of the maximum below 450 nm and above 600 nm.
 constexpr std::array<Band, 6> permanganateBands = {{
     {1.0e7 / 566.0, 330.0, 0.45},
-    {1.0e7 / 546.0, 330.0, 0.85},
+    {1.0e7 / 546.0, 330.0, 0.815},
     {1.0e7 / 526.0, 330.0, 0.85},
     {1.0e7 / 507.0, 330.0, 0.60},
     {1.0e7 / 490.0, 330.0, 0.35},
