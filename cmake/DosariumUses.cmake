@@ -15,8 +15,8 @@ set(uses_richtext codepage)
 set(uses_help codepage)
 set(uses_protocol catalogue numbers)
 set(uses_calculator numbers)
-# The colour model keys its spectra by the catalogue's bottle index and needs no other subsystem.
-set(uses_colour)
+# The colour model keys its absorption spectra by the catalogue's reagents.
+set(uses_colour catalogue)
 set(everyones ui)
 
 # The chosen subsystems with everything they use, directly or not, and the interfaces in ui/.

@@ -1,5 +1,7 @@
 #include "colour/absorptionspectrum.h"
 
+#include "catalogue/reagent.h"
+
 #include <array>
 #include <cmath>
 
@@ -64,7 +66,10 @@ double permanganateShape(double wavenumber)
 
 Chromophore chromophoreOf(int reagentIndex)
 {
-    switch (reagentIndex) {
+    const Reagent* reagent = Catalogue::reagent(reagentIndex);
+    if (reagent == nullptr || reagent->kind != ReagentKind::AqueousSolution)
+        return Chromophore::None;
+    switch (reagent->index) {
     case permanganateIndex:
         return Chromophore::Permanganate;
     case copperSulfateIndex:

@@ -5,7 +5,8 @@ namespace dosarium {
 
 enum class Chromophore { None, Permanganate, CopperAqua };
 
-// Keyed by the catalogue's bottle index: every other reagent is colourless in the visible.
+// Keyed by the catalogue's bottle index; every other reagent, and an index outside the
+// cupboard, is colourless in the visible.
 Chromophore chromophoreOf(int reagentIndex);
 
 // ε(λ) in L·mol⁻¹·cm⁻¹ for λ in nm; zero for None.

@@ -62,6 +62,8 @@ TEST(TubeColour, OnlyPermanganateAndCopperAreColoured)
             EXPECT_EQ(tubeColour(tables(), chromophoreOf(i), 1.0).srgb, (Srgb{255, 255, 255})) << i;
         }
     }
+    EXPECT_EQ(chromophoreOf(-1), Chromophore::None);
+    EXPECT_EQ(chromophoreOf(Catalogue::reagentCount), Chromophore::None);
     const TubeColour water = tubeColour(tables(), Chromophore::None, 0.0);
     EXPECT_EQ(water.srgb, (Srgb{255, 255, 255}));
     EXPECT_NEAR(water.lab.l, 100.0, 1e-9);
