@@ -8,7 +8,7 @@ import steps
 
 EXERCISE = "01-glucose-dissolution.E12"
 STATEMENT_TITLE = "Préparer une solution de glucose"
-CORRECTION_TITLE = "Corrigé : solution de glucose"
+CORRECTION_TITLE = "Corrigé\u00a0: solution de glucose"
 ANSWER = "Ma reponse : m = 3,60 g"
 SAVE, REOPEN, PRINT = ("Enregistrer le contenu de la fenêtre exercice", "Retrouver un texte",
                        "Imprimer le contenu de la fenêtre exercice")

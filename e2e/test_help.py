@@ -10,7 +10,7 @@ HELP = {
     "index": ("memoire", "Mémoire de la calculatrice", "La calculatrice"),
 }
 COURSE = {
-    "button": "Voir le cours", "title": "Cours : préparer une solution",
+    "button": "Voir le cours", "title": "Cours\u00a0: préparer une solution",
     "start": "Préparer une solution",
     "link": ("Préparer une solution par dilution", "Préparer une solution par dilution"),
     "contents": ("Incertitude de mesure", "Incertitude de mesure"),

@@ -41,7 +41,8 @@ Reagent pureSolid(int index, const QString& name, const QString& phrase,
 }
 
 Reagent solution(int index, const QString& name, Hazard hazard, const QString& phrase, Ion cation,
-                 Ion anion, const QString& concentrationText, double concentration)
+                 Ion anion, const QString& concentrationText, double concentration,
+                 double soluteMolarMass)
 {
     Reagent r;
     r.index = index;
@@ -53,6 +54,7 @@ Reagent solution(int index, const QString& name, Hazard hazard, const QString& p
     r.anion = std::move(anion);
     r.concentrationText = concentrationText;
     r.concentration = concentration;
+    r.molarMass = soluteMolarMass;
     return r;
 }
 
@@ -79,16 +81,16 @@ const std::array<Reagent, Catalogue::reagentCount>& reagents()
                   {E{"C", "6"}, E{"H", "12"}, E{"O", "6"}}, QStringLiteral("180,0"), 180),
         solution(5, QStringLiteral("Hydroxyde de sodium"), Hazard::Corrosive,
                  QStringLiteral("d'hydroxyde de sodium de concentration :"), Ion{"Na", "", "+"},
-                 Ion{"HO", "", "-"}, QStringLiteral("6,0"), 6),
+                 Ion{"HO", "", "-"}, QStringLiteral("6,0"), 6, 40.0),
         solution(6, QStringLiteral("Permanganate de potassium"), Hazard::Harmful,
                  QStringLiteral("de permanganate de potassium de concentration :"),
-                 Ion{"K", "", "+"}, Ion{"MnO", "4", "-"}, QStringLiteral("0,50"), 0.5),
+                 Ion{"K", "", "+"}, Ion{"MnO", "4", "-"}, QStringLiteral("0,50"), 0.5, 158.0),
         solution(7, QStringLiteral("Sulfate de cuivre II"), Hazard::Harmful,
                  QStringLiteral("de sulfate de cuivre II de concentration :"), Ion{"Cu", "", "2+"},
-                 Ion{"SO", "4", "2-"}, QStringLiteral("1,0"), 1),
+                 Ion{"SO", "4", "2-"}, QStringLiteral("1,0"), 1, 159.6),
         solution(8, QStringLiteral("Acide chlorhydrique"), Hazard::Corrosive,
                  QStringLiteral("d'acide chlorhydrique de concentration :"), Ion{"H", "", "+"},
-                 Ion{"Cl", "", "-"}, QStringLiteral("12,0"), 12),
+                 Ion{"Cl", "", "-"}, QStringLiteral("12,0"), 12, 36.5),
     };
     return all;
 }

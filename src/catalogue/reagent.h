@@ -32,7 +32,8 @@ struct Reagent {
     // Pure substances.
     QList<FormulaElement> formula;
     QString molarMassText;
-    double molarMass = 0.0; // g/mol
+    // g/mol; for an aqueous solution, its solute's, from the same rounded atomic masses.
+    double molarMass = 0.0;
 
     // Pure liquids: density relative to water, used in g/mL.
     QString densityText;

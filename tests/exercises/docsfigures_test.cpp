@@ -2,6 +2,7 @@
 // bench's own figures, and every concentration a page quotes in the bench's form must be one of
 // these preparations.
 #include "benchrun.h"
+#include "massconcentration.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
 
@@ -62,7 +63,8 @@ constexpr SamplingTool graduatedPipette = SamplingTool::GraduatedPipette;
 
 // The page's text around the figures, in its HTML source. {m}, {V} and {fiole} stand for the
 // preparation's mass, volume and flask, {C} and {u} for the concentration and the uncertainty
-// the bench shows, {message} for the message it shows; "…" for any text of the same section.
+// the bench shows, {message} for the message it shows; {Cm} for the concentration en masse,
+// {Cw} and {Cmw} for both written with their uncertainty; "…" for any text of the same section.
 struct Quote {
     const char* page;
     PreparationSource preparation;
@@ -85,7 +87,7 @@ const Quote quotes[] = {
      "incertitude de {u} seulement."},
     {"help/resultat.html", weighed(Saccharose, 3.42, 100), "par exemple <b><i>C</i> = {C}</b>"},
     {"help/resultat.html", measured(Ethanol, cylinder, 50, 100),
-     "elle n'est pas écrite : <i>C</i> = {C} ;"},
+     "la puissance de dix n'est pas écrite : <i>C</i> = {C} ;"},
     {"help/resultat.html", weighed(Saccharose, 3.42, 100),
      "<td>Saccharose, {m}, fiole de {fiole}</td><td>{C}</td><td>{u}</td>"},
     {"help/resultat.html", measured(SodiumHydroxide, pipette, 10, 100),
@@ -108,6 +110,35 @@ const Quote quotes[] = {
      "un prélèvement à la pipette jaugée dans une fiole jaugée donne {u}"},
     {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
      "Le simulateur écrit ce résultat {C}."},
+    {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
+     "{m} de saccharose dissous dans {fiole} de solution…= {Cm}. Sur la paillasse, la ligne « "
+     "Concentration en masse » du résultat donne la même valeur."},
+    {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
+     "Vérifions : 0,100 mol·L⁻¹ × 342 g·mol⁻¹ = {Cm}."},
+    {"help/resultat.html", weighed(Saccharose, 3.42, 100),
+     "{Cm} pour l'exemple du saccharose…Pour le saccharose : <i>C</i> = {Cw} et "
+     "<i>C</i><sub>m</sub> = {Cmw}."},
+    {"help/resultat.html", measured(SodiumHydroxide, pipette, 10, 100),
+     "<td>Hydroxyde de sodium, pipette jaugée de {V}, fiole de {fiole}</td><td>{Cm}</td><td>{Cw} ; "
+     "{Cmw}</td>"},
+    {"help/resultat.html", measured(HydrochloricAcid, cylinder, 10, 25),
+     "<td>Acide chlorhydrique, éprouvette {V}, fiole de {fiole}</td><td>{Cm}</td><td>{Cw} : avec "
+     "une incertitude de 10 %",
+     true},
+    {"course/resultat-mesure.html", weighed(Saccharose, 3.42, 100),
+     "{m} de saccharose dans la fiole de {fiole} : <i>C</i> = {C} à {u}, donc…<i>C</i> = {Cw}.…"
+     "<i>C</i><sub>m</sub> = {Cmw}."},
+    {"course/resultat-mesure.html", weighed(Ethanol, 39.45, 100),
+     "{m} d'éthanol pesés, fiole de {fiole} : {u} d'incertitude, <i>C</i> = {Cw}."},
+    {"course/resultat-mesure.html", measured(Ethanol, cylinder, 50, 100),
+     "{V} d'éthanol mesurés à l'éprouvette, fiole de {fiole} : {u} d'incertitude, <i>C</i> = "
+     "{Cw}."},
+    {"course/resultat-mesure.html", measured(HydrochloricAcid, cylinder, 10, 25),
+     "{V} d'acide chlorhydrique mesurés à l'éprouvette, fiole de {fiole} : {u} d'incertitude, "
+     "<i>C</i> = {Cw}.",
+     true},
+    {"course/resultat-mesure.html", weighed(Glucose, 0.01, 1000),
+     "{m} de glucose dans la fiole de {fiole} : {u} d'incertitude, <i>C</i> = {Cw} :", true},
     {"course/concentrations.html", measured(Ethanol, cylinder, 50, 100),
      "{V} d'éthanol…Dans une fiole de {fiole} : <i>C</i> = 0,858 / 0,100 = {C}."},
     {"course/dissolution.html", weighed(Glucose, 3.60, 200),
@@ -115,7 +146,8 @@ const Quote quotes[] = {
      "simulateur affiche <i>C</i> = {C}, avec une incertitude relative de {u}."},
     {"course/dilution.html", measured(CopperSulfate, pipette, 10, 100),
      "pipette jaugée réglée sur {V} ; validez, choisissez la fiole de {fiole} et validez : "
-     "<i>C</i> = {C}, avec {u} d'incertitude."},
+     "<i>C</i> = {C}, avec {u} d'incertitude, et la concentration en masse <i>C</i><sub>m</sub> = "
+     "{Cm}."},
     {"course/dilution.html", measured(CopperSulfate, cylinder, 10, 100),
      "l'éprouvette graduée réglée sur {V} : la concentration est la même, mais l'incertitude "
      "monte à {u} et le simulateur signale que la concentration n'est pas précise.",
@@ -136,7 +168,7 @@ const Quote quotes[] = {
      "incertitude {u}."},
     {"course/exemples.html", measured(SodiumHydroxide, pipette, 10, 100),
      "dans une fiole de {fiole}.…= {V}, à la pipette jaugée.…Simulateur : <i>C</i> = {C}, "
-     "incertitude {u}."},
+     "incertitude {u}, concentration en masse <i>C</i><sub>m</sub> = {Cm}."},
     {"course/exemples.html", measured(Ethanol, cylinder, 50, 100),
      "<p>{V} d'éthanol…complétés à {fiole}.</p>…= 0,858 / 0,100 = {C}.</li>…éprouvette {V}, "
      "fiole de {fiole}. Affiché : <i>C</i> = {C}, incertitude {u}."},
@@ -185,6 +217,28 @@ QString pageConcentration(const ShownResult& shown)
     return text + QStringLiteral(" mol·L⁻¹");
 }
 
+QString pageExponent(int exponent)
+{
+    return exponent == 0 ? QString()
+                         : QStringLiteral(" × 10") + benchnumbers::superscript(exponent);
+}
+
+// "34,2 g·L⁻¹", "1,60 × 10⁻³ g·L⁻¹".
+QString pageMassConcentration(const PreparationSource& preparation)
+{
+    const Written cm = threeFigures(massConcentration(preparation), false);
+    return cm.mantissa + pageExponent(cm.exponent) + QStringLiteral(" g·L⁻¹");
+}
+
+// "(1,000 ± 0,005) × 10⁻¹ mol·L⁻¹" with the bench's power of ten; "(395 ± 9) g·L⁻¹".
+QString pageWriting(double value, const ShownResult& shown, int exponent, const QString& unit)
+{
+    const WrittenResult written =
+        withUncertainty(value, QString(shown.uncertainty).replace(',', '.').toDouble(), exponent);
+    return QStringLiteral("(%1 ± %2)").arg(written.value, written.delta) + pageExponent(exponent) +
+           QLatin1Char(' ') + unit;
+}
+
 // The quoted text as a pattern; "…" stays inside one section, table row or drawn text.
 QRegularExpression quotePattern(const QString& text, const QMap<QString, QString>& figures)
 {
@@ -207,6 +261,9 @@ QRegularExpression quotePattern(const QString& text, const QMap<QString, QString
 // The quote's pattern, filled with the preparation and what the bench showed for it.
 QRegularExpression expectedText(const Quote& quote, const BenchRun& run, const ShownResult& shown)
 {
+    const double cm = massConcentration(quote.preparation);
+    const double molarMass = Catalogue::reagent(quote.preparation.reagentIndex)->molarMass;
+    const int cmExponent = threeFigures(cm, false).exponent;
     const QMap<QString, QString> figures{
         {QStringLiteral("m"), quantity(quote.preparation)},
         {QStringLiteral("V"), quantity(quote.preparation)},
@@ -214,6 +271,10 @@ QRegularExpression expectedText(const Quote& quote, const BenchRun& run, const S
         {QStringLiteral("C"), pageConcentration(shown)},
         {QStringLiteral("u"), shown.uncertainty + QStringLiteral(" %")},
         {QStringLiteral("message"), run.messages.value(0).text},
+        {QStringLiteral("Cm"), pageMassConcentration(quote.preparation)},
+        {QStringLiteral("Cw"),
+         pageWriting(cm / molarMass, shown, shown.exponent, QStringLiteral("mol·L⁻¹"))},
+        {QStringLiteral("Cmw"), pageWriting(cm, shown, cmExponent, QStringLiteral("g·L⁻¹"))},
     };
     return quotePattern(QString::fromUtf8(quote.text), figures);
 }
@@ -256,12 +317,14 @@ INSTANTIATE_TEST_SUITE_P(HelpAndCourse, QuotedPreparation, ::testing::ValuesIn(q
                              return name + '_' + std::to_string(info.index);
                          });
 
-// A concentration written as the bench writes it (a mantissa of three significant figures) is a
-// quoted result: it must lie inside one of the quotes above.
+// A concentration written as the bench writes it (three significant figures, or with its
+// uncertainty) is a quoted result: it must lie inside one of the quotes above.
 TEST(QuotedPreparations, CoverEveryResultThePagesQuote)
 {
-    static const QRegularExpression result(
-        QStringLiteral("(?<![\\d,])[1-9],\\d\\d(?: × 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)? mol·L⁻¹"));
+    static const QRegularExpression result(QStringLiteral(
+        "(?<![\\d,])(?:[1-9],\\d\\d(?: × 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)? mol·L⁻¹|(?:[1-9]\\d\\d|[1-9]\\d,\\d|"
+        "[1-9],\\d\\d|0,[1-9]\\d\\d|0,0[1-9]\\d\\d)(?: × 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)? g·L⁻¹)|"
+        "\\([\\d,]+ ± [\\d,]+\\)(?: × 10[⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+)? (?:mol|g)·L⁻¹"));
     QMap<QString, QList<std::pair<qsizetype, qsizetype>>> covered;
     for (const Quote& quote : quotes) {
         QTemporaryDir dir;

@@ -6,6 +6,7 @@
 #include "exercises/exercisemarkup.h"
 #include "exercises/exercisesource.h"
 #include "exercisetestsupport.h"
+#include "massconcentration.h"
 #include "richtext/rtfcodec.h"
 
 #include <QDir>
@@ -160,8 +161,37 @@ TEST_P(ShippedExercise, BenchRunsTheStatementAsItSays)
     }
 }
 
+// The concentration en masse and the results written with their uncertainty as the corrections
+// write them: "*C*_{m} = 50,0 g·L^{-1}", "(50,0 ± 0,2) g·L^{-1}",
+// "(1,000 ± 0,005) × 10^{-1} mol·L^{-1}".
+QString exponentMarkup(int exponent)
+{
+    return exponent == 0 ? QString() : QStringLiteral(" × 10^{%1}").arg(exponent);
+}
+
+QStringList massQuotes(const PreparationSource& preparation, const QString& resultText)
+{
+    const std::optional<ShownResult> shown = shownResult(resultText);
+    if (!shown)
+        return {};
+    const double cm = massConcentration(preparation);
+    const double percent = QString(shown->uncertainty).replace(',', '.').toDouble();
+    const Written figures = threeFigures(cm, false);
+    const auto writing = [&](double value, int exponent, const QString& unit) {
+        const WrittenResult written = withUncertainty(value, percent, exponent);
+        return QStringLiteral("(%1 ± %2)").arg(written.value, written.delta) +
+               exponentMarkup(exponent) + unit;
+    };
+    const double molarMass = Catalogue::reagent(preparation.reagentIndex)->molarMass;
+    return {QStringLiteral("*C*_{m} = ") + figures.mantissa + exponentMarkup(figures.exponent) +
+                QStringLiteral(" g·L^{-1}"),
+            writing(cm, figures.exponent, QStringLiteral(" g·L^{-1}")),
+            writing(cm / molarMass, shown->exponent, QStringLiteral(" mol·L^{-1}"))};
+}
+
 // Every preparation a correction quotes is named with its sample and flask (there or in the
-// statement), and its concentration and uncertainty are what the bench shows.
+// statement), and its concentration and uncertainty are what the bench shows; a concentration en
+// masse or a result written with its uncertainty is one of those preparations'.
 TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
 {
     QList<std::pair<QString, PreparationSource>> runs;
@@ -175,10 +205,12 @@ TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
         ASSERT_TRUE(ConfigurationFile::write(path, *values));
         runs.append({path, source.checks[i]});
     }
-    // Only the exercise without a correction has nothing to check.
+    // Only an exercise without a correction has nothing to check.
     EXPECT_EQ(runs.isEmpty(), source.correction.isEmpty());
+    QStringList expectedMassQuotes;
     for (const auto& [path, preparation] : runs) {
         const BenchRun run = runOnBench(path);
+        expectedMassQuotes += massQuotes(preparation, run.result);
         const std::optional<QuotedResult> result = quotedResult(run.result);
         ASSERT_TRUE(result) << run.result.toStdString();
         EXPECT_TRUE(source.correction.contains(result->concentration))
@@ -190,6 +222,15 @@ TEST_P(ShippedExercise, CorrectionQuotesTheResultsOfTheBench)
                 << setting.toStdString() << " missing from the statement and the correction";
         }
         EXPECT_EQ(run.messages.size(), preparation.expectedMessage.isEmpty() ? 0 : 1);
+    }
+    static const QRegularExpression quoted(
+        QStringLiteral("\\*C\\*_\\{m\\} = [\\d,]+(?: × 10\\^\\{-?\\d+\\})? g·L\\^\\{-1\\}|"
+                       "\\([\\d,]+ ± [\\d,]+\\)(?: × 10\\^\\{-?\\d+\\})? (?:mol|g)·L\\^\\{-1\\}"));
+    for (QRegularExpressionMatchIterator it = quoted.globalMatch(source.correction);
+         it.hasNext();) {
+        const QString quote = it.next().captured();
+        EXPECT_TRUE(expectedMassQuotes.contains(quote))
+            << quote.toStdString() << " is no result of the correction's preparations";
     }
 }
 
@@ -203,6 +244,7 @@ INSTANTIATE_TEST_SUITE_P(Shipped, ShippedExercise, ::testing::ValuesIn(shippedFo
 TEST(ShippedExercises, CoverTheCasesStudentsMeet)
 {
     int withoutCorrection = 0;
+    int inGramsPerLitre = 0;
     int refusals = 0;
     int warnings = 0;
     int weighedSolids = 0;
@@ -210,7 +252,7 @@ TEST(ShippedExercises, CoverTheCasesStudentsMeet)
     int liquidsByVolumeAndMass = 0;
     QSet<int> marks;
     const std::vector<std::string> folders = shippedFolders();
-    EXPECT_GE(folders.size(), 8u);
+    EXPECT_GE(folders.size(), 12u);
     for (const std::string& folder : folders) {
         const SourceReading reading = ExerciseSourceReader::read(
             exercisesData() + QLatin1Char('/') + QString::fromStdString(folder));
@@ -219,6 +261,9 @@ TEST(ShippedExercises, CoverTheCasesStudentsMeet)
         marks.insert(ExerciseFile::litMarks(source.difficulty.toDouble()));
         if (source.correction.isEmpty() && !source.correctionPreparation)
             ++withoutCorrection;
+        if (source.statement.contains(QStringLiteral("g·L^{-1}")) &&
+            source.correction.contains(QStringLiteral("*C*_{m} = ")))
+            ++inGramsPerLitre;
         QList<PreparationSource> all = source.checks;
         for (const auto& each : {source.statementPreparation, source.correctionPreparation}) {
             if (each)
@@ -243,7 +288,8 @@ TEST(ShippedExercises, CoverTheCasesStudentsMeet)
         if (byVolume && byMass)
             ++liquidsByVolumeAndMass;
     }
-    EXPECT_EQ(withoutCorrection, 1);
+    EXPECT_EQ(withoutCorrection, 0);
+    EXPECT_GE(inGramsPerLitre, 3);
     EXPECT_GE(refusals, 1);
     EXPECT_GE(warnings, 1);
     EXPECT_GE(weighedSolids, 1);
