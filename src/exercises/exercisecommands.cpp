@@ -4,17 +4,16 @@
 #include "configurations/correctioncomparison.h"
 #include "exercises/exercisehost.h"
 #include "exercises/exercisetexts.h"
+#include "files/safewrite.h"
 #include "richtext/richtextcodec.h"
 #include "ui/messageservice.h"
 #include "ui/textdialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <filesystem>
 #include <memory>
 
 namespace dosarium {
@@ -27,17 +26,6 @@ QString withSlash(QString directory)
     if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/')))
         directory += QLatin1Char('/');
     return directory;
-}
-
-// Devices such as /dev/full cannot be replaced by a renamed file; they are written in place.
-bool isDevice(const QString& path)
-{
-    std::error_code error;
-    const std::filesystem::file_status status =
-        std::filesystem::status(QFile::encodeName(path).toStdString(), error);
-    if (error || !std::filesystem::exists(status))
-        return false;
-    return !std::filesystem::is_regular_file(status) && !std::filesystem::is_directory(status);
 }
 
 } // namespace
@@ -163,23 +151,7 @@ void ExerciseCommands::compareWithCorrection()
 
 bool ExerciseCommands::writeRichText(const QString& path)
 {
-    const QByteArray data = m_codec.encode(*m_host.exerciseDocument());
-    if (isDevice(path)) {
-        QFile device(path);
-        return device.open(QIODevice::WriteOnly) && device.write(data) == data.size() &&
-               device.flush();
-    }
-    // Through a temporary file renamed over the old one, so that a failed save keeps the text
-    // saved before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return safeWrite(path, m_codec.encode(*m_host.exerciseDocument()));
 }
 
 void ExerciseCommands::saveText()
