@@ -9,8 +9,8 @@
 set(uses_app workbench)
 set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
     richtext)
-set(uses_exercises configurations richtext codepage)
-set(uses_configurations protocol numbers codepage)
+set(uses_exercises configurations richtext codepage files)
+set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
 set(uses_help codepage)
 set(uses_protocol catalogue numbers)

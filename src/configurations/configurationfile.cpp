@@ -2,10 +2,10 @@
 
 #include "configurations/recordfile.h"
 #include "configurations/recordnumber.h"
+#include "files/safewrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace dosarium {
 
@@ -126,24 +126,7 @@ ConfigurationReading ConfigurationFile::read(const QString& path)
 
 bool ConfigurationFile::write(const QString& path, const ConfigurationValues& values)
 {
-    const QByteArray bytes = encode(values);
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly))
-            return false;
-        const bool written = device.write(bytes) == bytes.size() && device.flush();
-        device.close();
-        return written && device.error() == QFileDevice::NoError;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return safeWrite(path, encode(values));
 }
 
 } // namespace dosarium

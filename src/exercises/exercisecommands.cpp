@@ -3,19 +3,15 @@
 #include "configurations/configurationcontroller.h"
 #include "configurations/correctioncomparison.h"
 #include "exercises/exercisehost.h"
+#include "exercises/exercisesession.h"
 #include "exercises/exercisetexts.h"
-#include "richtext/richtextcodec.h"
 #include "ui/messageservice.h"
 #include "ui/textdialogs.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <filesystem>
-#include <memory>
 
 namespace dosarium {
 namespace {
@@ -29,22 +25,13 @@ QString withSlash(QString directory)
     return directory;
 }
 
-// Devices such as /dev/full cannot be replaced by a renamed file; they are written in place.
-bool isDevice(const QString& path)
-{
-    std::error_code error;
-    const std::filesystem::file_status status =
-        std::filesystem::status(QFile::encodeName(path).toStdString(), error);
-    if (error || !std::filesystem::exists(status))
-        return false;
-    return !std::filesystem::is_regular_file(status) && !std::filesystem::is_directory(status);
-}
-
 } // namespace
 
-ExerciseCommands::ExerciseCommands(ExerciseHost& host, MessageService& messages,
-                                   RichTextCodec& codec, TextDialogs& dialogs)
-    : m_host(host), m_messages(messages), m_codec(codec), m_dialogs(dialogs)
+ExerciseCommands::ExerciseCommands(ExerciseSession& session,
+                                   ConfigurationController& configurations, ExerciseHost& host,
+                                   MessageService& messages, TextDialogs& dialogs)
+    : m_session(session), m_configurations(configurations), m_host(host), m_messages(messages),
+      m_dialogs(dialogs)
 {}
 
 void ExerciseCommands::setExerciseDirectory(const QString& directory)
@@ -54,7 +41,7 @@ void ExerciseCommands::setExerciseDirectory(const QString& directory)
 
 bool ExerciseCommands::confirmTextLoss()
 {
-    if (!m_host.exerciseTextModified())
+    if (!m_session.isModified())
         return true;
     return m_messages.confirmOk(ExerciseTexts::lossText, ExerciseTexts::lossTitle,
                                 MessageIcon::Question);
@@ -64,7 +51,7 @@ bool ExerciseCommands::prepareExerciseChoice()
 {
     if (!confirmTextLoss())
         return false;
-    m_host.setExerciseTextModified(false);
+    m_session.setModified(false);
     return true;
 }
 
@@ -75,17 +62,6 @@ std::optional<ExercisePreview> ExerciseCommands::preview(const QString& exercise
         m_messages.inform(ExerciseTexts::unreadableText, ExerciseTexts::unreadableTitle,
                           MessageIcon::Critical);
     return preview;
-}
-
-bool ExerciseCommands::loadRichText(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    return m_codec.decode(data, *m_host.exerciseDocument());
 }
 
 bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected)
@@ -99,22 +75,22 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected)
         return false;
     }
     const QString statementPath = m_exerciseDirectory + names->text;
-    if (!loadRichText(statementPath)) {
+    if (!m_session.loadText(statementPath)) {
         m_messages.inform(ExerciseTexts::missingFileText(statementPath),
                           ExerciseTexts::missingFileTitle, MessageIcon::Critical);
         return false;
     }
-    m_host.setExerciseFileName(exerciseFile);
+    m_session.setFileName(exerciseFile);
     m_openedExerciseDirectory = m_exerciseDirectory;
-    m_correctionAvailable = corrected;
+    m_session.setCorrectionAvailable(corrected);
     const std::optional<ExerciseFileNames> correction = ExerciseFile::correction(exerciseFile);
     m_correctionConfiguration = correction && !isBlank(correction->configuration)
                                     ? m_exerciseDirectory + correction->configuration
                                     : QString();
     if (!isBlank(names->configuration))
-        m_host.loadConfiguration(m_exerciseDirectory + names->configuration);
-    m_host.setExerciseTextReadOnly(false);
-    m_host.setExerciseTextModified(false);
+        m_configurations.load(m_exerciseDirectory + names->configuration);
+    m_session.setReadOnly(false);
+    m_session.setModified(false);
     return true;
 }
 
@@ -122,10 +98,9 @@ bool ExerciseCommands::showCorrection()
 {
     if (!confirmTextLoss())
         return false;
-    m_host.setExerciseTextModified(false);
+    m_session.setModified(false);
     m_host.setBusy(true);
-    const std::optional<ExerciseFileNames> names =
-        ExerciseFile::correction(m_host.exerciseFileName());
+    const std::optional<ExerciseFileNames> names = ExerciseFile::correction(m_session.fileName());
     if (!names) {
         m_messages.inform(ExerciseTexts::unreadableText, ExerciseTexts::unreadableTitle,
                           MessageIcon::Critical);
@@ -137,7 +112,7 @@ bool ExerciseCommands::showCorrection()
         m_openedExerciseDirectory.isEmpty() ? m_exerciseDirectory : m_openedExerciseDirectory;
     if (!isBlank(names->text)) {
         const QString correctionPath = directory + names->text;
-        if (!loadRichText(correctionPath)) {
+        if (!m_session.loadText(correctionPath)) {
             m_messages.inform(ExerciseTexts::missingFileText(correctionPath),
                               ExerciseTexts::missingFileTitle, MessageIcon::Critical);
             m_host.setBusy(false);
@@ -145,10 +120,10 @@ bool ExerciseCommands::showCorrection()
         }
     }
     if (!isBlank(names->configuration))
-        m_host.loadConfiguration(directory + names->configuration);
-    m_host.setExerciseTextReadOnly(true);
+        m_configurations.load(directory + names->configuration);
+    m_session.setReadOnly(true);
     m_host.setBusy(false);
-    m_host.setExerciseTextModified(false);
+    m_session.setModified(false);
     return true;
 }
 
@@ -156,30 +131,9 @@ void ExerciseCommands::compareWithCorrection()
 {
     if (m_correctionConfiguration.isEmpty())
         return;
-    const ComparisonReport report = m_host.configurations().compareWith(m_correctionConfiguration);
+    const ComparisonReport report = m_configurations.compareWith(m_correctionConfiguration);
     m_messages.inform(comparisonMessageText(report), ExerciseTexts::compareTitle,
                       MessageIcon::Information);
-}
-
-bool ExerciseCommands::writeRichText(const QString& path)
-{
-    const QByteArray data = m_codec.encode(*m_host.exerciseDocument());
-    if (isDevice(path)) {
-        QFile device(path);
-        return device.open(QIODevice::WriteOnly) && device.write(data) == data.size() &&
-               device.flush();
-    }
-    // Through a temporary file renamed over the old one, so that a failed save keeps the text
-    // saved before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
 }
 
 void ExerciseCommands::saveText()
@@ -193,51 +147,50 @@ void ExerciseCommands::saveText()
         !m_messages.confirmOk(ExerciseTexts::overwriteText(target.fileName()),
                               ExerciseTexts::overwriteTitle, MessageIcon::Question))
         return;
-    if (!writeRichText(*path)) {
+    if (!m_session.saveText(*path)) {
         // The text is not saved: the loss guard must still protect it.
         m_messages.inform(ExerciseTexts::driveText, ExerciseTexts::writeErrorTitle,
                           MessageIcon::Critical);
         return;
     }
-    m_host.setExerciseTextModified(false);
+    m_session.setModified(false);
 }
 
 void ExerciseCommands::reopenText()
 {
     if (!confirmTextLoss())
         return;
-    m_host.setExerciseTextModified(false);
+    m_session.setModified(false);
     const std::optional<QString> path =
         m_dialogs.openFileName(rtfFilter, ExerciseTexts::rtfInitialName);
     if (!path)
         return;
-    m_correctionAvailable = false;
+    m_session.setCorrectionAvailable(false);
     m_correctionConfiguration.clear();
-    if (!loadRichText(*path))
+    if (!m_session.loadText(*path))
         m_messages.inform(ExerciseTexts::driveText, ExerciseTexts::readErrorTitle,
                           MessageIcon::Critical);
-    m_host.setExerciseTextReadOnly(false);
-    m_host.setExerciseFileName(ExerciseTexts::reopenedTextPrefix + *path);
-    m_host.setExerciseTextModified(false);
+    m_session.setReadOnly(false);
+    m_session.setFileName(ExerciseTexts::reopenedTextPrefix + *path);
+    m_session.setModified(false);
 }
 
 void ExerciseCommands::printText()
 {
     // The exercise's title names the printed document, so that printouts and PDF files of
     // different exercises can be told apart.
-    const std::optional<ExercisePreview> exercise =
-        ExerciseFile::preview(m_host.exerciseFileName());
+    const std::optional<ExercisePreview> exercise = ExerciseFile::preview(m_session.fileName());
     QPagedPaintDevice* printer =
         m_dialogs.choosePrinter(exercise ? exercise->title.value_or(QString()) : QString());
     if (!printer)
         return;
     const QTextCursor cursor = m_host.exerciseTextCursor();
     if (!cursor.hasSelection()) {
-        m_host.exerciseDocument()->print(printer);
+        m_session.document().print(printer);
         return;
     }
     QTextDocument selection;
-    selection.setDefaultFont(m_host.exerciseDocument()->defaultFont());
+    selection.setDefaultFont(m_session.document().defaultFont());
     QTextCursor(&selection).insertFragment(cursor.selection());
     selection.print(printer);
 }
@@ -246,10 +199,8 @@ bool ExerciseCommands::closeExercise()
 {
     if (!confirmTextLoss())
         return false;
-    m_host.setExerciseTextModified(false);
-    m_host.setExerciseFileName(QString());
-    m_host.showWelcomeText();
-    m_correctionAvailable = false;
+    m_session.setModified(false);
+    m_session.showWelcomeText();
     m_correctionConfiguration.clear();
     m_openedExerciseDirectory.clear();
     return true;

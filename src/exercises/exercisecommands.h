@@ -7,27 +7,25 @@
 #include <QString>
 #include <optional>
 
-class QTextDocument;
-
 namespace dosarium {
 
+class ConfigurationController;
 class ExerciseHost;
+class ExerciseSession;
 class MessageService;
-class RichTextCodec;
 class TextDialogs;
 
 class ExerciseCommands {
   public:
-    ExerciseCommands(ExerciseHost& host, MessageService& messages, RichTextCodec& codec,
-                     TextDialogs& dialogs);
+    // An exercise's configurations load onto the bench of `configurations`.
+    ExerciseCommands(ExerciseSession& session, ConfigurationController& configurations,
+                     ExerciseHost& host, MessageService& messages, TextDialogs& dialogs);
 
-    ExerciseHost& host() const { return m_host; }
-    MessageService& messages() const { return m_messages; }
+    ExerciseSession& session() const { return m_session; }
 
     // The directory of the exercise list, ending with "/"; empty until a file is chosen.
     const QString& exerciseDirectory() const { return m_exerciseDirectory; }
     void setExerciseDirectory(const QString& directory);
-    bool correctionAvailable() const { return m_correctionAvailable; }
     // The exercise opened last names a configuration for its correction.
     bool correctionConfigurationAvailable() const { return !m_correctionConfiguration.isEmpty(); }
 
@@ -52,17 +50,14 @@ class ExerciseCommands {
     bool closeExercise();
 
   private:
-    bool loadRichText(const QString& path);
-    bool writeRichText(const QString& path);
-
+    ExerciseSession& m_session;
+    ConfigurationController& m_configurations;
     ExerciseHost& m_host;
     MessageService& m_messages;
-    RichTextCodec& m_codec;
     TextDialogs& m_dialogs;
     QString m_exerciseDirectory;
     // Where the names of the exercise shown are resolved, whatever directory the list shows since.
     QString m_openedExerciseDirectory;
-    bool m_correctionAvailable = false;
     // The full path of the correction's configuration, empty when the exercise has none.
     QString m_correctionConfiguration;
 };

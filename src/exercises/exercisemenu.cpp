@@ -1,6 +1,7 @@
 #include "exercises/exercisemenu.h"
 
 #include "exercises/exercisehost.h"
+#include "exercises/exercisesession.h"
 #include "exercises/exercisetexts.h"
 #include "exercises/exercisewindow.h"
 
@@ -10,10 +11,10 @@
 
 namespace dosarium {
 
-ExerciseMenu::ExerciseMenu(ExerciseHost& host, MessageService& messages, RichTextCodec& codec,
-                           TextDialogs& dialogs, const QString& applicationDirectory,
-                           QObject* parent)
-    : QObject(parent), m_host(host), m_commands(host, messages, codec, dialogs),
+ExerciseMenu::ExerciseMenu(ExerciseSession& session, ConfigurationController& configurations,
+                           ExerciseHost& host, MessageService& messages, TextDialogs& dialogs,
+                           const QString& applicationDirectory, QObject* parent)
+    : QObject(parent), m_host(host), m_commands(session, configurations, host, messages, dialogs),
       m_applicationDirectory(applicationDirectory)
 {}
 
@@ -64,16 +65,16 @@ void ExerciseMenu::createMenu(ExerciseWindow* window)
     m_menu->addSeparator();
     add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
     connect(m_menu, &QMenu::aboutToShow, this, [this] {
-        entry("opencor")->setEnabled(m_commands.correctionAvailable());
+        entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
         entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
     });
 }
 
 void ExerciseMenu::updateEntries()
 {
-    entry("opencor")->setEnabled(m_commands.correctionAvailable());
+    entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
     entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
-    entry("Closexo")->setEnabled(!m_host.exerciseFileName().isEmpty());
+    entry("Closexo")->setEnabled(!m_commands.session().fileName().isEmpty());
 }
 
 void ExerciseMenu::popUp()

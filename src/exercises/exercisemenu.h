@@ -13,19 +13,20 @@ class QMenu;
 
 namespace dosarium {
 
+class ConfigurationController;
 class ExerciseHost;
+class ExerciseSession;
 class ExerciseWindow;
 class MessageService;
-class RichTextCodec;
 class TextDialogs;
 
 class ExerciseMenu : public QObject {
     Q_OBJECT
 
   public:
-    ExerciseMenu(ExerciseHost& host, MessageService& messages, RichTextCodec& codec,
-                 TextDialogs& dialogs, const QString& applicationDirectory,
-                 QObject* parent = nullptr);
+    ExerciseMenu(ExerciseSession& session, ConfigurationController& configurations,
+                 ExerciseHost& host, MessageService& messages, TextDialogs& dialogs,
+                 const QString& applicationDirectory, QObject* parent = nullptr);
     ~ExerciseMenu() override;
 
     ExerciseCommands& commands() { return m_commands; }

@@ -4,11 +4,11 @@
 #include "configurations/recordnumber.h"
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemarkup.h"
+#include "files/safewrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 
 namespace dosarium {
@@ -82,12 +82,6 @@ bool readText(const QString& path, QString* text)
         return false;
     *text = QString::fromUtf8(file.readAll());
     return true;
-}
-
-bool saveBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -239,11 +233,11 @@ bool ExerciseWriter::write(const ExerciseSource& source, const QString& director
             *error = QStringLiteral("%1 : écriture impossible").arg(out.filePath(file));
         return false;
     };
-    if (!saveBytes(out.filePath(source.statementFileName()),
+    if (!safeWrite(out.filePath(source.statementFileName()),
                    ExerciseMarkup::toRtf(source.statement)))
         return fail(source.statementFileName());
     const bool hasCorrectionText = !isBlank(source.correction);
-    if (hasCorrectionText && !saveBytes(out.filePath(source.correctionFileName()),
+    if (hasCorrectionText && !safeWrite(out.filePath(source.correctionFileName()),
                                         ExerciseMarkup::toRtf(source.correction)))
         return fail(source.correctionFileName());
     const auto writeConfiguration = [&](const std::optional<PreparationSource>& preparation,
@@ -274,7 +268,7 @@ bool ExerciseWriter::write(const ExerciseSource& source, const QString& director
     QByteArray bytes;
     for (const QString& record : std::as_const(records))
         bytes += RecordFile::encodeRecord(record);
-    if (!saveBytes(out.filePath(source.exerciseFileName()), bytes))
+    if (!safeWrite(out.filePath(source.exerciseFileName()), bytes))
         return fail(source.exerciseFileName());
     return true;
 }

@@ -3,8 +3,8 @@
 #include "calculator/machine.h"
 #include "configurations/openconfigurationwindow.h"
 #include "configurations/saveconfigurationwindow.h"
-#include "exercises/exercisecommands.h"
 #include "exercises/exercisemenu.h"
+#include "exercises/exercisesession.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchview.h"
@@ -20,6 +20,7 @@
 #include "workbench/workbenchpictures.h"
 #include "workbench/workbenchtexts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -65,8 +66,8 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     createExerciseArea();
     connect(m_placard, &PlacardWidget::backgroundHovered, m_bench, &BenchModel::placard_MouseMove);
     connect(m_bench, &BenchModel::changed, this, &WorkbenchWindow::mirrorBench);
-    m_exercises =
-        new ExerciseMenu(*this, messages, m_rtfCodec, m_textDialogs, applicationDirectory, this);
+    m_exercises = new ExerciseMenu(*m_exerciseSession, m_configurations, *this, messages,
+                                   m_textDialogs, applicationDirectory, this);
     connect(m_exerciseButton, &PictureButton::clicked, m_exercises, &ExerciseMenu::popUp);
     connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
         m_etiquette->setReagentIndex(reagentIndex);
@@ -159,10 +160,30 @@ void WorkbenchWindow::createExerciseArea()
     m_supertext->setGeometry(supertextGeometry);
     m_supertext->setAccessibleName(WorkbenchTexts::exerciseTextName);
     m_supertext->setAcceptRichText(true);
-    connect(m_supertext, &QTextEdit::textChanged, this, [this] {
-        if (!m_fich->text().isEmpty())
-            m_exerciseTextModified = true;
-    });
+
+    // Made after `supertext`, so that the text area is deleted before the document it shows.
+    m_exerciseSession = new ExerciseSession(
+        m_rtfCodec, [this](QTextDocument& document) { buildWelcomeText(document); }, this);
+    QTextDocument& document = m_exerciseSession->document();
+    // As the text area's own document would be.
+    document.setDefaultFont(m_supertext->font());
+    m_supertext->setDocument(&document);
+    document.documentLayout()->setPaintDevice(m_supertext->viewport());
+    connect(m_exerciseSession, &ExerciseSession::changed, this,
+            &WorkbenchWindow::mirrorExerciseSession);
+    // The student may type a file name into `fich`, as into any text box.
+    connect(m_fich, &QLineEdit::textChanged, m_exerciseSession, &ExerciseSession::setFileName);
+    mirrorExerciseSession();
+}
+
+void WorkbenchWindow::mirrorExerciseSession()
+{
+    // Only what changed: setting the same name again would drop the undo history of a name the
+    // student is typing.
+    if (m_fich->text() != m_exerciseSession->fileName())
+        m_fich->setText(m_exerciseSession->fileName());
+    if (m_supertext->isReadOnly() != m_exerciseSession->isReadOnly())
+        m_supertext->setReadOnly(m_exerciseSession->isReadOnly());
 }
 
 void WorkbenchWindow::showHintOnHover(QWidget* widget, const QString& hint)
@@ -181,7 +202,7 @@ void WorkbenchWindow::load()
         move(available.topLeft() +
              QPoint((available.width() - width()) / 2, (available.height() - height()) / 2));
     }
-    showWelcomeText();
+    m_exerciseSession->showWelcomeText();
     m_placard->PlacardPaint();
     m_bench->liquide_MouseMove(0);
     setHint(WorkbenchTexts::defaultHint);
@@ -200,43 +221,17 @@ void WorkbenchWindow::applyNarrowScreenRule(const QSize& screen)
         move(pinned->topLeft());
 }
 
-void WorkbenchWindow::showWelcomeText()
+void WorkbenchWindow::buildWelcomeText(QTextDocument& document)
 {
-    m_supertext->setReadOnly(true);
     m_supertext->hide();
-    WelcomeText::build(*m_supertext->document());
+    WelcomeText::build(document);
     m_supertext->moveCursor(QTextCursor::Start);
     m_supertext->show();
-}
-
-QTextDocument* WorkbenchWindow::exerciseDocument()
-{
-    return m_supertext->document();
 }
 
 QTextCursor WorkbenchWindow::exerciseTextCursor() const
 {
     return m_supertext->textCursor();
-}
-
-void WorkbenchWindow::setExerciseTextReadOnly(bool readOnly)
-{
-    m_supertext->setReadOnly(readOnly);
-}
-
-QString WorkbenchWindow::exerciseFileName() const
-{
-    return m_fich->text();
-}
-
-void WorkbenchWindow::setExerciseFileName(const QString& name)
-{
-    m_fich->setText(name);
-}
-
-void WorkbenchWindow::loadConfiguration(const QString& path)
-{
-    m_configurations.load(path);
 }
 
 void WorkbenchWindow::setBusy(bool busy)

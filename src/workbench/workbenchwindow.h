@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 namespace dosarium {
@@ -21,6 +22,7 @@ class BenchModel;
 class BenchView;
 class EtiquetteWidget;
 class ExerciseMenu;
+class ExerciseSession;
 class HelpController;
 class MessageService;
 class PictureButton;
@@ -39,22 +41,15 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     // Pins the window at 800 × 600 in the centre of a screen narrower than 850 pixels.
     void applyNarrowScreenRule(const QSize& screen);
 
-    void showWelcomeText() override;
     void setHint(const QString& hint);
     QString hint() const;
 
     ExerciseMenu& exercises() const { return *m_exercises; }
+    // The exercise text that `supertext` and `fich` show.
+    ExerciseSession& exerciseSession() const { return *m_exerciseSession; }
 
-    // What the exercise window and its commands use of the workbench.
-    QTextDocument* exerciseDocument() override;
+    // What only this window gives the exercise window and its commands.
     QTextCursor exerciseTextCursor() const override;
-    void setExerciseTextReadOnly(bool readOnly) override;
-    QString exerciseFileName() const override;
-    void setExerciseFileName(const QString& name) override;
-    bool exerciseTextModified() const override { return m_exerciseTextModified; }
-    void setExerciseTextModified(bool modified) override { m_exerciseTextModified = modified; }
-    void loadConfiguration(const QString& path) override;
-    const ConfigurationController& configurations() const override { return m_configurations; }
     void setBusy(bool busy) override;
     QWidget* hostWindow() override { return this; }
     QWidget* exerciseButton() override;
@@ -86,6 +81,9 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     void createExerciseArea();
     void showHintOnHover(QWidget* widget, const QString& hint);
     void mirrorBench();
+    void mirrorExerciseSession();
+    // Fills `supertext` with the welcome text, shown from its start.
+    void buildWelcomeText(QTextDocument& document);
 
     MessageService& m_messages;
     QString m_applicationDirectory;
@@ -98,13 +96,13 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     ConfigurationController m_configurations;
     RtfCodec m_rtfCodec;
     QtTextDialogs m_textDialogs{this};
+    ExerciseSession* m_exerciseSession = nullptr;
     ExerciseMenu* m_exercises = nullptr;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;
     QTextEdit* m_supertext = nullptr;
     QHash<QObject*, QString> m_hints;
-    bool m_exerciseTextModified = false;
     // Expression, answer and memory last while the program runs.
     CalculatorSession m_calculator;
 };

@@ -38,38 +38,38 @@ class ExerciseCommandsTest : public ::testing::Test {
     {
         commands.setExerciseDirectory(dir.path());
         ASSERT_TRUE(commands.openExercise(directory + name, true));
-        host.loadedConfigurations.clear();
+        host.controller.setConfigPath(QString());
         messages.shown.clear();
     }
 
-    QString text() const { return host.document.toPlainText(); }
+    QString text() const { return host.text(); }
 
     QTemporaryDir dir;
     QString directory;
-    FakeHost host;
-    ScriptedMessageService messages;
     HtmlCodec codec;
+    FakeHost host{codec};
+    ScriptedMessageService messages;
     ScriptedDialogs dialogs;
-    ExerciseCommands commands{host, messages, codec, dialogs};
+    ExerciseCommands commands{host.session, host.controller, host, messages, dialogs};
 };
 
 TEST_F(ExerciseCommandsTest, OpeningLoadsStatementAndConfiguration)
 {
-    host.readOnly = true;
+    host.session.setReadOnly(true);
     commands.setExerciseDirectory(dir.path());
     EXPECT_EQ(commands.exerciseDirectory(), directory);
     ASSERT_TRUE(commands.openExercise(directory + QStringLiteral("ex.E12"), true));
     EXPECT_EQ(text(), QStringLiteral("Énoncé du problème"));
-    EXPECT_EQ(host.fileName, directory + QStringLiteral("ex.E12"));
-    EXPECT_TRUE(commands.correctionAvailable());
-    EXPECT_EQ(host.loadedConfigurations, QStringList{directory + QStringLiteral("enonce.C05")});
-    EXPECT_FALSE(host.readOnly);
-    EXPECT_FALSE(host.modified);
+    EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("ex.E12"));
+    EXPECT_TRUE(host.session.correctionAvailable());
+    EXPECT_EQ(host.controller.configPath(), directory + QStringLiteral("enonce.C05"));
+    EXPECT_FALSE(host.session.isReadOnly());
+    EXPECT_FALSE(host.session.isModified());
     EXPECT_TRUE(messages.shown.isEmpty());
 
     // Typing in the statement is now an edit the loss guard protects.
     host.type(QStringLiteral("Ma réponse"));
-    EXPECT_TRUE(host.modified);
+    EXPECT_TRUE(host.session.isModified());
 }
 
 // The printed document is named after the exercise shown; other texts print without a name.
@@ -97,8 +97,8 @@ TEST_F(ExerciseCommandsTest, StatementWithoutConfigurationLeavesTheBench)
                       {QStringLiteral("enonce.html"), QStringLiteral("   ")});
     commands.setExerciseDirectory(directory);
     ASSERT_TRUE(commands.openExercise(directory + QStringLiteral("seul.E12"), false));
-    EXPECT_TRUE(host.loadedConfigurations.isEmpty());
-    EXPECT_FALSE(commands.correctionAvailable());
+    EXPECT_TRUE(host.controller.configPath().isEmpty());
+    EXPECT_FALSE(host.session.correctionAvailable());
 }
 
 TEST_F(ExerciseCommandsTest, MissingStatementChangesNothing)
@@ -106,18 +106,18 @@ TEST_F(ExerciseCommandsTest, MissingStatementChangesNothing)
     writeExerciseFile(directory + QStringLiteral("perdu.E12"),
                       {QStringLiteral("absent.html"), QStringLiteral("enonce.C05")});
     commands.setExerciseDirectory(directory);
-    host.fileName = QStringLiteral("avant.E12");
-    host.modified = false;
+    host.session.setFileName(QStringLiteral("avant.E12"));
+    host.session.setModified(false);
     EXPECT_FALSE(commands.openExercise(directory + QStringLiteral("perdu.E12"), true));
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Le fichier ") + directory +
                                           QStringLiteral("absent.html est introuvable"));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Fichier absent"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(host.fileName, QStringLiteral("avant.E12"));
+    EXPECT_EQ(host.session.fileName(), QStringLiteral("avant.E12"));
     EXPECT_EQ(text(), QStringLiteral("Bienvenue"));
-    EXPECT_FALSE(commands.correctionAvailable());
-    EXPECT_TRUE(host.loadedConfigurations.isEmpty());
+    EXPECT_FALSE(host.session.correctionAvailable());
+    EXPECT_TRUE(host.controller.configPath().isEmpty());
 }
 
 TEST_F(ExerciseCommandsTest, StatementThatIsNotRichTextCountsAsMissing)
@@ -182,12 +182,12 @@ TEST_P(LossGuard, AsksOnlyAboutEditedTextAndCancelKeepsIt)
     if (answer == 2) {
         EXPECT_FALSE(wentThrough);
         EXPECT_EQ(text(), before);
-        EXPECT_TRUE(host.modified);
-        EXPECT_EQ(host.fileName, directory + QStringLiteral("ex.E12"));
-        EXPECT_TRUE(commands.correctionAvailable());
+        EXPECT_TRUE(host.session.isModified());
+        EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("ex.E12"));
+        EXPECT_TRUE(host.session.correctionAvailable());
     } else {
         EXPECT_TRUE(wentThrough);
-        EXPECT_FALSE(host.modified);
+        EXPECT_FALSE(host.session.isModified());
         EXPECT_NE(text(), before);
     }
 }
@@ -197,9 +197,9 @@ const GuardCase guardedCommands[] = {
     {"Fermer", [](ExerciseCommands& c) { return c.closeExercise(); }},
     {"Retrouver",
      [](ExerciseCommands& c) {
-         const QString before = c.host().exerciseFileName();
+         const QString before = c.session().fileName();
          c.reopenText();
-         return c.host().exerciseFileName() != before;
+         return c.session().fileName() != before;
      }},
 };
 
@@ -220,9 +220,9 @@ TEST_F(ExerciseCommandsTest, ChoosingAnExerciseUsesTheGuard)
     host.type(QStringLiteral("x"));
     messages.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(commands.prepareExerciseChoice());
-    EXPECT_TRUE(host.modified);
+    EXPECT_TRUE(host.session.isModified());
     EXPECT_TRUE(commands.prepareExerciseChoice());
-    EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(host.session.isModified());
     EXPECT_EQ(messages.shown.size(), 2);
 }
 
@@ -231,12 +231,12 @@ TEST_F(ExerciseCommandsTest, CorrectionIsShownReadOnlyWithItsConfiguration)
     openExercise();
     ASSERT_TRUE(commands.showCorrection());
     EXPECT_EQ(text(), QStringLiteral("Correction"));
-    EXPECT_TRUE(host.readOnly);
-    EXPECT_EQ(host.loadedConfigurations, QStringList{directory + QStringLiteral("corrige.C05")});
+    EXPECT_TRUE(host.session.isReadOnly());
+    EXPECT_EQ(host.controller.configPath(), directory + QStringLiteral("corrige.C05"));
     EXPECT_EQ(host.busyChanges, (QList<bool>{true, false}));
-    EXPECT_EQ(host.fileName, directory + QStringLiteral("ex.E12"));
-    EXPECT_TRUE(commands.correctionAvailable());
-    EXPECT_FALSE(host.modified);
+    EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("ex.E12"));
+    EXPECT_TRUE(host.session.correctionAvailable());
+    EXPECT_FALSE(host.session.isModified());
 }
 
 TEST_F(ExerciseCommandsTest, CorrectionConfigurationAloneKeepsTheStatement)
@@ -247,8 +247,8 @@ TEST_F(ExerciseCommandsTest, CorrectionConfigurationAloneKeepsTheStatement)
     openExercise(QStringLiteral("config.E12"));
     ASSERT_TRUE(commands.showCorrection());
     EXPECT_EQ(text(), QStringLiteral("Énoncé du problème"));
-    EXPECT_TRUE(host.readOnly);
-    EXPECT_EQ(host.loadedConfigurations, QStringList{directory + QStringLiteral("corrige.C05")});
+    EXPECT_TRUE(host.session.isReadOnly());
+    EXPECT_EQ(host.controller.configPath(), directory + QStringLiteral("corrige.C05"));
 }
 
 TEST_F(ExerciseCommandsTest, MissingCorrectionKeepsTheText)
@@ -260,8 +260,8 @@ TEST_F(ExerciseCommandsTest, MissingCorrectionKeepsTheText)
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Le fichier ") + directory +
                                           QStringLiteral("corrige.html est introuvable"));
     EXPECT_EQ(text(), QStringLiteral("Énoncé du problème"));
-    EXPECT_FALSE(host.readOnly);
-    EXPECT_TRUE(host.loadedConfigurations.isEmpty());
+    EXPECT_FALSE(host.session.isReadOnly());
+    EXPECT_TRUE(host.controller.configPath().isEmpty());
     EXPECT_EQ(host.busyChanges, (QList<bool>{true, false}));
 }
 
@@ -272,7 +272,7 @@ TEST_F(ExerciseCommandsTest, CorrectionIsFoundBesideTheExerciseAfterTheListMoved
     commands.setExerciseDirectory(elsewhere.path());
     ASSERT_TRUE(commands.showCorrection());
     EXPECT_EQ(text(), QStringLiteral("Correction"));
-    EXPECT_EQ(host.loadedConfigurations, QStringList{directory + QStringLiteral("corrige.C05")});
+    EXPECT_EQ(host.controller.configPath(), directory + QStringLiteral("corrige.C05"));
 }
 
 TEST_F(ExerciseCommandsTest, SaveWritesTheTextAndClearsTheFlag)
@@ -285,7 +285,7 @@ TEST_F(ExerciseCommandsTest, SaveWritesTheTextAndClearsTheFlag)
     EXPECT_EQ(dialogs.lastFilter.pattern, QStringLiteral("*.RTF"));
     EXPECT_EQ(dialogs.lastSuffix, QStringLiteral("RTF"));
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(host.session.isModified());
 
     QTextDocument reread;
     QFile saved(*dialogs.savePath);
@@ -313,13 +313,13 @@ TEST_F(ExerciseCommandsTest, OverwriteQuestionNamesOnlyTheFile)
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Ecraser le fichier?"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
-    EXPECT_TRUE(host.modified);
+    EXPECT_TRUE(host.session.isModified());
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("ancien"));
     old.close();
 
     commands.saveText(); // OK this time
-    EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(host.session.isModified());
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_NE(old.readAll(), QByteArray("ancien"));
 }
@@ -330,7 +330,7 @@ TEST_F(ExerciseCommandsTest, CancelledSaveKeepsTheFlag)
     host.type(QStringLiteral("x"));
     commands.saveText();
     EXPECT_EQ(dialogs.saveAsked, 1);
-    EXPECT_TRUE(host.modified);
+    EXPECT_TRUE(host.session.isModified());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -347,7 +347,7 @@ TEST_F(ExerciseCommandsTest, FailedSaveOnAFullDiskKeepsTheFlag)
               QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
     EXPECT_EQ(messages.shown[1].title, QStringLiteral("Erreur d'écriture."));
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::Critical);
-    EXPECT_TRUE(host.modified);
+    EXPECT_TRUE(host.session.isModified());
     // The device is still a device, not a file renamed over it.
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile() &&
                  QFileInfo(QStringLiteral("/dev/full")).size() > 0);
@@ -382,8 +382,9 @@ TEST_F(ExerciseCommandsTest, FailedSaveInAReadOnlyFolderKeepsTheOldText)
         commands.saveText();
         QFile reread(path);
         return messages.shown.size() == 2 &&
-               messages.shown[1].title == QStringLiteral("Erreur d'écriture.") && host.modified &&
-               reread.open(QIODevice::ReadOnly) && reread.readAll() == "ancien";
+               messages.shown[1].title == QStringLiteral("Erreur d'écriture.") &&
+               host.session.isModified() && reread.open(QIODevice::ReadOnly) &&
+               reread.readAll() == "ancien";
     });
     QFile::setPermissions(folder, open);
     if (!kept)
@@ -399,15 +400,15 @@ TEST_F(ExerciseCommandsTest, ReopenedTextIsEditableAndHasNoCorrection)
     EXPECT_EQ(dialogs.lastInitialName, QStringLiteral("*.rtf"));
     EXPECT_EQ(dialogs.lastFilter.pattern, QStringLiteral("*.RTF"));
     EXPECT_EQ(text(), QStringLiteral("Correction"));
-    EXPECT_EQ(host.fileName, QStringLiteral("Texte: ") + *dialogs.openPath);
-    EXPECT_FALSE(commands.correctionAvailable());
-    EXPECT_FALSE(host.readOnly);
-    EXPECT_FALSE(host.modified);
+    EXPECT_EQ(host.session.fileName(), QStringLiteral("Texte: ") + *dialogs.openPath);
+    EXPECT_FALSE(host.session.correctionAvailable());
+    EXPECT_FALSE(host.session.isReadOnly());
+    EXPECT_FALSE(host.session.isModified());
     EXPECT_TRUE(messages.shown.isEmpty());
 
     ASSERT_TRUE(commands.closeExercise());
     EXPECT_EQ(host.welcomeShown, 1);
-    EXPECT_TRUE(host.fileName.isEmpty());
+    EXPECT_TRUE(host.session.fileName().isEmpty());
 }
 
 TEST_F(ExerciseCommandsTest, CancelInTheOpenDialogStillClearsTheFlag)
@@ -419,8 +420,8 @@ TEST_F(ExerciseCommandsTest, CancelInTheOpenDialogStillClearsTheFlag)
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(dialogs.openAsked, 1);
     EXPECT_EQ(text(), before);
-    EXPECT_FALSE(host.modified);
-    EXPECT_TRUE(commands.correctionAvailable());
+    EXPECT_FALSE(host.session.isModified());
+    EXPECT_TRUE(host.session.correctionAvailable());
 
     messages.shown.clear();
     EXPECT_TRUE(commands.closeExercise());
@@ -430,7 +431,7 @@ TEST_F(ExerciseCommandsTest, CancelInTheOpenDialogStillClearsTheFlag)
 TEST_F(ExerciseCommandsTest, TypedNameOfAMissingFile)
 {
     openExercise();
-    host.readOnly = true;
+    host.session.setReadOnly(true);
     dialogs.openPath = directory + QStringLiteral("inexistant.rtf");
     commands.reopenText();
     ASSERT_EQ(messages.shown.size(), 1);
@@ -438,10 +439,10 @@ TEST_F(ExerciseCommandsTest, TypedNameOfAMissingFile)
               QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Erreur de lecture."));
     EXPECT_EQ(text(), QStringLiteral("Énoncé du problème"));
-    EXPECT_FALSE(host.readOnly);
-    EXPECT_EQ(host.fileName, QStringLiteral("Texte: ") + *dialogs.openPath);
-    EXPECT_FALSE(commands.correctionAvailable());
-    EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(host.session.isReadOnly());
+    EXPECT_EQ(host.session.fileName(), QStringLiteral("Texte: ") + *dialogs.openPath);
+    EXPECT_FALSE(host.session.correctionAvailable());
+    EXPECT_FALSE(host.session.isModified());
 }
 
 TEST_F(ExerciseCommandsTest, ClosingBringsTheWelcomeTextBack)
@@ -449,12 +450,12 @@ TEST_F(ExerciseCommandsTest, ClosingBringsTheWelcomeTextBack)
     openExercise();
     ASSERT_TRUE(commands.closeExercise());
     EXPECT_EQ(host.welcomeShown, 1);
-    EXPECT_TRUE(host.fileName.isEmpty());
-    EXPECT_TRUE(host.readOnly);
-    EXPECT_FALSE(commands.correctionAvailable());
+    EXPECT_TRUE(host.session.fileName().isEmpty());
+    EXPECT_TRUE(host.session.isReadOnly());
+    EXPECT_FALSE(host.session.correctionAvailable());
     // Edits of the welcome text are not tracked.
     host.type(QStringLiteral("x"));
-    EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(host.session.isModified());
 }
 
 // Printing goes to a PDF file; its text is read back with pdftotext.
@@ -480,7 +481,8 @@ class PrintingTest : public ExerciseCommandsTest {
         ExerciseCommandsTest::SetUp();
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             GTEST_SKIP() << "pdftotext is not installed";
-        host.document.setPlainText(QStringLiteral("Première ligne du texte\nDeuxième ligne"));
+        host.session.document().setPlainText(
+            QStringLiteral("Première ligne du texte\nDeuxième ligne"));
     }
 };
 
@@ -493,7 +495,7 @@ TEST_F(PrintingTest, NothingSelectedPrintsTheWholeText)
 
 TEST_F(PrintingTest, SelectionAloneIsPrinted)
 {
-    host.cursor = QTextCursor(&host.document);
+    host.cursor = QTextCursor(&host.session.document());
     host.cursor.setPosition(9);
     host.cursor.setPosition(23, QTextCursor::KeepAnchor);
     const QString pdfText = printed();

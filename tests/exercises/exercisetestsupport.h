@@ -1,10 +1,11 @@
-// Doubles for the exercise tests: a workbench host holding a real document, a codec that reads and
-// writes HTML, and dialogs answered from a script.
+// Doubles for the exercise tests: a workbench host holding a real exercise session and bench, a
+// codec that reads and writes HTML, and dialogs answered from a script.
 #pragma once
 
 #include "configurations/configurationcontroller.h"
 #include "configurations/recordfile.h"
 #include "exercises/exercisehost.h"
+#include "exercises/exercisesession.h"
 #include "protocol/benchmodel.h"
 #include "richtext/richtextcodec.h"
 #include "scriptedmessageservice.h"
@@ -26,48 +27,31 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace dosarium::testing {
 
+// The workbench as the exercise commands see it: the exercise session it mirrors, the bench the
+// configurations load onto, and the window's own part (the selection, the busy pointer).
 class FakeHost : public ExerciseHost {
   public:
-    FakeHost()
+    explicit FakeHost(RichTextCodec& codec)
+        : session(codec, [this](QTextDocument& document) {
+              document.setPlainText(QStringLiteral("Bienvenue"));
+              ++welcomeShown;
+          })
     {
-        // As on the workbench: edits count only while an exercise file is named.
-        QObject::connect(&document, &QTextDocument::contentsChanged, &context, [this] {
-            if (!fileName.isEmpty())
-                modified = true;
-        });
-        document.setPlainText(QStringLiteral("Bienvenue"));
+        session.document().setPlainText(QStringLiteral("Bienvenue"));
     }
 
-    QTextDocument* exerciseDocument() override { return &document; }
     QTextCursor exerciseTextCursor() const override { return cursor; }
-    void setExerciseTextReadOnly(bool value) override { readOnly = value; }
-    QString exerciseFileName() const override { return fileName; }
-    void setExerciseFileName(const QString& name) override { fileName = name; }
-    bool exerciseTextModified() const override { return modified; }
-    void setExerciseTextModified(bool value) override { modified = value; }
-    void showWelcomeText() override
-    {
-        document.setPlainText(QStringLiteral("Bienvenue"));
-        readOnly = true;
-        ++welcomeShown;
-    }
-    void loadConfiguration(const QString& path) override { loadedConfigurations.append(path); }
-    const ConfigurationController& configurations() const override { return controller; }
     void setBusy(bool busy) override { busyChanges.append(busy); }
     QWidget* hostWindow() override { return nullptr; }
     QWidget* exerciseButton() override { return nullptr; }
 
     // The student types into the text.
-    void type(const QString& text) { QTextCursor(&document).insertText(text); }
+    void type(const QString& text) { QTextCursor(&session.document()).insertText(text); }
+    QString text() const { return session.document().toPlainText(); }
 
-    QObject context;
-    QTextDocument document;
+    ExerciseSession session;
     QTextCursor cursor;
-    QString fileName;
-    bool modified = false;
-    bool readOnly = true;
     int welcomeShown = 0;
-    QStringList loadedConfigurations;
     QList<bool> busyChanges;
     ScriptedMessageService benchMessages;
     BenchModel bench{benchMessages, QLocale(QLocale::French, QLocale::France)};

@@ -25,7 +25,7 @@ namespace {
 // A host whose window and exercise button are real widgets.
 class WidgetHost : public FakeHost {
   public:
-    WidgetHost()
+    explicit WidgetHost(RichTextCodec& codec) : FakeHost(codec)
     {
         workbench.setWindowTitle(QStringLiteral("Dosarium - /tmp/essai.C05"));
         workbench.setGeometry(40, 30, 800, 600);
@@ -61,11 +61,11 @@ class ExerciseWindowTest : public ::testing::Test {
 
     QTemporaryDir dir;
     QString directory;
-    WidgetHost host;
-    ScriptedMessageService messages;
     HtmlCodec codec;
+    WidgetHost host{codec};
+    ScriptedMessageService messages;
     ScriptedDialogs dialogs;
-    ExerciseMenu menu{host, messages, codec, dialogs, dir.path()};
+    ExerciseMenu menu{host.session, host.controller, host, messages, dialogs, dir.path()};
 };
 
 TEST_F(ExerciseWindowTest, CoversTheWorkbenchAndStartsInTheProgramDirectory)
@@ -126,8 +126,8 @@ TEST_F(ExerciseWindowTest, MissingStatementKeepsTheWindowOpen)
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Fichier absent"));
     EXPECT_TRUE(window().isVisible());
     EXPECT_FALSE(window().Frame2()->isVisible());
-    EXPECT_TRUE(host.fileName.isEmpty());
-    EXPECT_EQ(host.document.toPlainText(), QStringLiteral("Bienvenue"));
+    EXPECT_TRUE(host.session.fileName().isEmpty());
+    EXPECT_EQ(host.session.document().toPlainText(), QStringLiteral("Bienvenue"));
 }
 
 TEST_F(ExerciseWindowTest, ChangingDirectoryKeepsThePreviewedFile)
@@ -138,8 +138,8 @@ TEST_F(ExerciseWindowTest, ChangingDirectoryKeepsThePreviewedFile)
     EXPECT_EQ(window().lists()->fileList()->count(), 0);
     EXPECT_EQ(window().fichierexo()->text(), directory + QStringLiteral("a.E12"));
     window().ouvreur_Click();
-    EXPECT_EQ(host.fileName, directory + QStringLiteral("a.E12"));
-    EXPECT_EQ(host.document.toPlainText(), QStringLiteral("Énoncé A"));
+    EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("a.E12"));
+    EXPECT_EQ(host.session.document().toPlainText(), QStringLiteral("Énoncé A"));
     EXPECT_FALSE(window().isVisible());
 }
 
@@ -215,8 +215,8 @@ TEST_F(ExerciseWindowTest, OpeningThroughTheMenuThenClosingTheExercise)
                          QTimer::singleShot(0, shown, [shown] { shown->ouvreur_Click(); });
                      });
     menu.entry("openexo")->trigger();
-    EXPECT_EQ(host.fileName, directory + QStringLiteral("a.E12"));
-    EXPECT_TRUE(menu.commands().correctionAvailable());
+    EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("a.E12"));
+    EXPECT_TRUE(menu.commands().session().correctionAvailable());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(menu.hasWindow());
 
@@ -224,9 +224,9 @@ TEST_F(ExerciseWindowTest, OpeningThroughTheMenuThenClosingTheExercise)
     host.type(QStringLiteral("ma réponse"));
     messages.answers = {MessageAnswer::Cancel};
     menu.entry("Closexo")->trigger();
-    EXPECT_EQ(host.fileName, directory + QStringLiteral("a.E12"));
+    EXPECT_EQ(host.session.fileName(), directory + QStringLiteral("a.E12"));
     menu.entry("Closexo")->trigger();
-    EXPECT_TRUE(host.fileName.isEmpty());
+    EXPECT_TRUE(host.session.fileName().isEmpty());
     EXPECT_EQ(host.welcomeShown, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(menu.hasWindow());
@@ -240,8 +240,8 @@ TEST_F(ExerciseWindowTest, ClosingTheWindowLoadsNothing)
                          QTimer::singleShot(0, shown, [shown] { emit shown->Image5()->clicked(); });
                      });
     menu.entry("openexo")->trigger();
-    EXPECT_TRUE(host.fileName.isEmpty());
-    EXPECT_EQ(host.document.toPlainText(), QStringLiteral("Bienvenue"));
+    EXPECT_TRUE(host.session.fileName().isEmpty());
+    EXPECT_EQ(host.session.document().toPlainText(), QStringLiteral("Bienvenue"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(menu.hasWindow());
 }

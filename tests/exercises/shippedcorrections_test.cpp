@@ -58,11 +58,11 @@ class OpenedExercise {
     ExerciseSource source;
     bool written = false;
     bool opened = false;
-    FakeHost host;
-    ScriptedMessageService messages;
     RtfCodec codec;
+    FakeHost host{codec};
+    ScriptedMessageService messages;
     ScriptedDialogs dialogs;
-    ExerciseCommands commands{host, messages, codec, dialogs};
+    ExerciseCommands commands{host.session, host.controller, host, messages, dialogs};
 };
 
 std::vector<std::string> foldersWithCorrectionConfiguration()
@@ -95,8 +95,8 @@ TEST_P(ShippedCorrection, DoneAsTheCorrectionDoesItIsTheSameSolutionAsPrecise)
 
     // The command shows exactly that, and leaves the host as it was.
     const PreparationState before = exercise.host.bench.state();
-    const QString text = exercise.host.document.toHtml();
-    const QStringList loaded = exercise.host.loadedConfigurations;
+    const QString text = exercise.host.session.document().toHtml();
+    const QString loaded = exercise.host.controller.configPath();
     exercise.commands.compareWithCorrection();
     ASSERT_EQ(exercise.messages.shown.size(), 1);
     const Message& shown = exercise.messages.shown[0];
@@ -105,8 +105,8 @@ TEST_P(ShippedCorrection, DoneAsTheCorrectionDoesItIsTheSameSolutionAsPrecise)
     EXPECT_EQ(shown.buttons, MessageButtons::Ok);
     EXPECT_EQ(shown.text, comparisonMessageText(report));
     EXPECT_EQ(exercise.host.bench.state(), before);
-    EXPECT_EQ(exercise.host.document.toHtml(), text);
-    EXPECT_EQ(exercise.host.loadedConfigurations, loaded);
+    EXPECT_EQ(exercise.host.session.document().toHtml(), text);
+    EXPECT_EQ(exercise.host.controller.configPath(), loaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ShippedCorrection,

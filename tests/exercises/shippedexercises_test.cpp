@@ -105,11 +105,11 @@ TEST_P(ShippedExercise, PreviewShowsWhatTheSourceSays)
 // The statement and the correction open from the files written, as the student sees them.
 TEST_P(ShippedExercise, OpensWithItsStatementThenItsCorrection)
 {
-    FakeHost host;
-    ScriptedMessageService messages;
     RtfCodec codec;
+    FakeHost host{codec};
+    ScriptedMessageService messages;
     ScriptedDialogs dialogs;
-    ExerciseCommands commands(host, messages, codec, dialogs);
+    ExerciseCommands commands(host.session, host.controller, host, messages, dialogs);
     commands.setExerciseDirectory(out.path());
     const std::optional<ExercisePreview> preview =
         commands.preview(written(source.exerciseFileName()));
@@ -117,7 +117,7 @@ TEST_P(ShippedExercise, OpensWithItsStatementThenItsCorrection)
     ASSERT_TRUE(commands.openExercise(written(source.exerciseFileName()), preview->corrected));
     EXPECT_TRUE(messages.shown.isEmpty());
     const auto showsEveryLine = [&](const QString& markup) {
-        const QString shown = host.document.toPlainText().simplified();
+        const QString shown = host.session.document().toPlainText().simplified();
         for (const QString& line : ExerciseMarkup::toPlainText(markup).split(QLatin1Char('\n'))) {
             QString expected = line.simplified();
             expected.remove(QStringLiteral("• "));
@@ -125,22 +125,20 @@ TEST_P(ShippedExercise, OpensWithItsStatementThenItsCorrection)
         }
     };
     showsEveryLine(source.statement);
-    EXPECT_EQ(host.loadedConfigurations,
-              source.statementPreparation
-                  ? QStringList{written(source.statementConfigurationName())}
-                  : QStringList());
-    EXPECT_FALSE(host.readOnly);
-    EXPECT_EQ(commands.correctionAvailable(), !source.correction.isEmpty());
+    EXPECT_EQ(host.controller.configPath(), source.statementPreparation
+                                                ? written(source.statementConfigurationName())
+                                                : QString());
+    EXPECT_FALSE(host.session.isReadOnly());
+    EXPECT_EQ(host.session.correctionAvailable(), !source.correction.isEmpty());
     if (source.correction.isEmpty())
         return;
-    host.loadedConfigurations.clear();
+    host.controller.setConfigPath(QString());
     ASSERT_TRUE(commands.showCorrection());
     showsEveryLine(source.correction);
-    EXPECT_TRUE(host.readOnly);
-    EXPECT_EQ(host.loadedConfigurations,
-              source.correctionPreparation
-                  ? QStringList{written(source.correctionConfigurationName())}
-                  : QStringList());
+    EXPECT_TRUE(host.session.isReadOnly());
+    EXPECT_EQ(host.controller.configPath(), source.correctionPreparation
+                                                ? written(source.correctionConfigurationName())
+                                                : QString());
 }
 
 // A statement that comes with a configuration ends with the message it tells the student about.

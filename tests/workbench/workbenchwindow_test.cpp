@@ -1,6 +1,7 @@
 #include "configurations/configurationtexts.h"
 #include "exercises/exercisecommands.h"
 #include "exercises/exercisemenu.h"
+#include "exercises/exercisesession.h"
 #include "exercises/exercisesource.h"
 #include "exercises/exercisetexts.h"
 #include "protocol/benchmodel.h"
@@ -125,13 +126,13 @@ TEST(WorkbenchWindow, EditsAreTrackedOnlyWhileAnExerciseIsShown)
     Workbench w;
     w.window.load();
     w.window.supertext()->setPlainText("modifié");
-    EXPECT_FALSE(w.window.exerciseTextModified());
+    EXPECT_FALSE(w.window.exerciseSession().isModified());
 
     const QString longName = "/home/eleve/exercices/un-nom-de-fichier-très-long-pour-le-test.E12";
     w.window.fich()->setText(longName);
     EXPECT_EQ(w.window.fich()->cursorPosition(), longName.size());
     w.window.supertext()->setPlainText("modifié encore");
-    EXPECT_TRUE(w.window.exerciseTextModified());
+    EXPECT_TRUE(w.window.exerciseSession().isModified());
 }
 
 TEST(WorkbenchWindow, CloseWithoutEditedTextAsksOnlyToClose)
@@ -151,7 +152,7 @@ TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
     Workbench w;
     w.window.load();
     w.window.show();
-    w.window.setExerciseTextModified(true);
+    w.window.exerciseSession().setModified(true);
     bool unloaded = false;
     QObject::connect(&w.window, &WorkbenchWindow::unloaded, [&] { unloaded = true; });
 
@@ -159,7 +160,7 @@ TEST(WorkbenchWindow, RefusedCloseKeepsTheWindowAndTheMarker)
     w.window.commandButton("Command1")->click();
     EXPECT_TRUE(w.window.isVisible());
     EXPECT_FALSE(unloaded);
-    EXPECT_TRUE(w.window.exerciseTextModified());
+    EXPECT_TRUE(w.window.exerciseSession().isModified());
     EXPECT_EQ(markerRecord(w.dir.path()), QByteArray("\x03\x00OUI", 5));
 
     w.messages.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
@@ -305,5 +306,5 @@ TEST(WorkbenchWindow, ComparingWithTheCorrectionLeavesTheWorkbenchAsItWas)
     EXPECT_EQ(w.messages.shown[0].icon, MessageIcon::Information);
     EXPECT_TRUE(w.messages.shown[0].text.contains(configurationtexts::compareSame));
     EXPECT_EQ(snapshot(w, exercises.path()), before);
-    EXPECT_TRUE(w.window.exerciseTextModified());
+    EXPECT_TRUE(w.window.exerciseSession().isModified());
 }
