@@ -24,8 +24,8 @@ ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
 {
     RecordedMessages messages;
     BenchModel model(messages, locale);
-    if (const std::optional<Preparation> correction =
-            resetForLoad(model, messages, readConfiguration(path)))
+    const ConfigurationLoad read = readConfiguration(path);
+    if (const std::optional<Preparation> correction = resetForLoad(model, messages, read))
         correction->play(model);
     return {benchPreparation(model), messages.shown};
 }
