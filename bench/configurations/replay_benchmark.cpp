@@ -31,8 +31,6 @@ struct Workbench {
     ConfigurationController controller{model, messages};
 };
 
-using Clicks = void (*)(BenchModel&);
-
 // A student's finished preparation, saved to a file of a temporary folder.
 struct SavedPreparation {
     QTemporaryDir dir;
@@ -41,10 +39,10 @@ struct SavedPreparation {
     int messages = 0;
     bool saved = false;
 
-    explicit SavedPreparation(Clicks clicks)
+    explicit SavedPreparation(const Preparation& played)
     {
         Workbench student;
-        clicks(student.model);
+        played.play(student.model);
         saved = student.model.state().protocolStep == ProtocolStep::Prepared &&
                 student.controller.write(path);
         state = student.model.state();
@@ -68,16 +66,15 @@ void readFile(benchmark::State& state, const SavedPreparation& preparation)
 // What loading does once the file is read: the reset and the replay.
 void replay(benchmark::State& state, const SavedPreparation& preparation)
 {
-    const ConfigurationReading reading = ConfigurationFile::read(preparation.path);
-    if (reading.status != ConfigurationStatus::Read) {
+    const std::optional<Preparation> saved = readConfiguration(preparation.path).preparation;
+    if (!saved) {
         state.SkipWithError("the saved file did not read");
         return;
     }
-    const ConfigurationValues& values = reading.values;
     Workbench restarted;
     for (auto _ : state) {
         restarted.model.Command3_Click();
-        restarted.controller.apply(values, preparation.path);
+        restarted.controller.apply(*saved, preparation.path);
     }
     if (!(restarted.model.state() == preparation.state))
         state.SkipWithError("the replay did not give the saved preparation");
@@ -98,11 +95,11 @@ void loadFile(benchmark::State& state, const SavedPreparation& preparation)
         state.SkipWithError("loading again did not give the saved preparation");
 }
 
-// Saves the preparation the clicks make, then times `measure` on it; the benchmark is skipped when
-// the preparation cannot be saved.
-void onSavedPreparation(benchmark::State& state, Measure measure, Clicks clicks)
+// Saves the preparation played on a bench, then times `measure` on it; the benchmark is skipped
+// when the preparation cannot be saved.
+void onSavedPreparation(benchmark::State& state, Measure measure, const Preparation* played)
 {
-    const SavedPreparation preparation(clicks);
+    const SavedPreparation preparation(*played);
     if (!preparation.saved) {
         state.SkipWithError("the preparation could not be saved");
         return;
@@ -115,14 +112,14 @@ void registerBenchmarks()
 {
     const std::pair<const char*, Measure> measures[] = {
         {"BM_ReadFile", readFile}, {"BM_Replay", replay}, {"BM_LoadFile", loadFile}};
-    const std::pair<const char*, Clicks> preparations[] = {
-        {"liquid_by_volume", test::aceticAcidWithTheVolumetricPipette},
-        {"liquid_by_mass", test::ethanolWeighed},
-        {"solid", test::glucoseWeighed}};
+    const std::pair<const char*, const Preparation*> preparations[] = {
+        {"liquid_by_volume", &test::aceticAcidWithTheVolumetricPipette},
+        {"liquid_by_mass", &test::ethanolWeighed},
+        {"solid", &test::glucoseWeighed}};
     for (const auto& [measureName, measure] : measures) {
-        for (const auto& [preparationName, clicks] : preparations) {
+        for (const auto& [preparationName, played] : preparations) {
             const std::string name = std::string(measureName) + '/' + preparationName;
-            benchmark::RegisterBenchmark(name.c_str(), onSavedPreparation, measure, clicks);
+            benchmark::RegisterBenchmark(name.c_str(), onSavedPreparation, measure, played);
         }
     }
 }

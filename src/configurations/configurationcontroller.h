@@ -1,7 +1,7 @@
 // Saving the bench's preparation to a file and loading a file back by replaying it on the bench.
 #pragma once
 
-#include "configurations/configurationfile.h"
+#include "configurations/configurationload.h"
 #include "ui/messageservice.h"
 
 #include <QString>
@@ -12,14 +12,6 @@ namespace dosarium {
 class BenchModel;
 struct ComparisonReport;
 
-// A file as loading takes it: the values to apply, or the failure the student is shown.
-struct ConfigurationLoad {
-    std::optional<ConfigurationValues> values;
-    Message failure;
-    // A reagent of the catalogue read before the failure, which the reset bench keeps.
-    std::optional<qint16> reagentIndex;
-};
-
 class ConfigurationController {
   public:
     ConfigurationController(BenchModel& bench, MessageService& messages);
@@ -28,14 +20,11 @@ class ConfigurationController {
     const QString& configPath() const { return m_configPath; }
     void setConfigPath(const QString& path) { m_configPath = path; }
 
-    // Reads a file; never creates nor changes it.
-    static ConfigurationLoad read(const QString& path);
     // Resets the bench for a file read. A refused file's failure is shown then and the bench keeps
-    // the reagent read before it; an accepted file's values are returned, to apply.
-    std::optional<ConfigurationValues> reset(const ConfigurationLoad& load);
-    // Replays the values on a bench just reset, through the handlers a student's clicks run, and
-    // names `path` in the caption.
-    void apply(const ConfigurationValues& values, const QString& path);
+    // the reagent read before it; an accepted file's preparation is returned, to apply.
+    std::optional<Preparation> reset(const ConfigurationLoad& load);
+    // Plays the preparation on a bench just reset and names `path` in the caption.
+    void apply(const Preparation& preparation, const QString& path);
     // Resets, reads and applies `path`, reporting its own failures.
     void load(const QString& path);
 

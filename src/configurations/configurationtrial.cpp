@@ -1,6 +1,6 @@
 #include "configurations/configurationtrial.h"
 
-#include "configurations/configurationcontroller.h"
+#include "configurations/configurationload.h"
 #include "protocol/benchmodel.h"
 
 namespace dosarium {
@@ -24,7 +24,9 @@ ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
 {
     RecordedMessages messages;
     BenchModel model(messages, locale);
-    ConfigurationController(model, messages).load(path);
+    const ConfigurationLoad read = readConfiguration(path);
+    if (const std::optional<Preparation> correction = resetForLoad(model, messages, read))
+        correction->play(model);
     return {benchPreparation(model), messages.shown};
 }
 

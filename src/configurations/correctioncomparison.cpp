@@ -2,6 +2,7 @@
 
 #include "configurations/configurationtexts.h"
 #include "protocol/benchnumbers.h"
+#include "protocol/benchtable.h"
 #include "protocol/bottles.h"
 #include "protocol/instruments.h"
 
@@ -17,19 +18,19 @@ constexpr double visibleRatio = 1.005;
 
 QString sampleText(const PreparationState& s, const QLocale& locale)
 {
-    if (s.samplingTool == SamplingTool::Balance)
+    const bench::Instrument& instrument = bench::instrument(s.samplingTool);
+    if (instrument.weighs())
         return compareWeighed.arg(instruments::massReadout(qRound(s.sampledMass * 100), locale));
     const QString volume =
         instruments::sampledVolumeReadout(s.samplingTool, s.sampledVolume, locale);
-    switch (s.samplingTool) {
-    case SamplingTool::VolumetricFlask:
+    switch (instrument.part) {
+    case bench::fiole:
         return compareWithVolumetricFlask.arg(volume);
-    case SamplingTool::GraduatedCylinder:
+    case bench::eprouvette:
         return compareWithCylinder.arg(volume);
-    case SamplingTool::VolumetricPipette:
+    case bench::pipjaug:
         return compareWithVolumetricPipette.arg(volume);
-    case SamplingTool::GraduatedPipette:
-    case SamplingTool::Balance:
+    default:
         break;
     }
     return compareWithGraduatedPipette.arg(volume);

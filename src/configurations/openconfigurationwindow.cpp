@@ -80,12 +80,12 @@ void OpenConfigurationWindow::openCommand()
     m_notice->show();
     m_notice->raise();
     repaint();
-    if (const std::optional<ConfigurationValues> values =
-            m_controller.reset(ConfigurationController::read(path))) {
+    if (const std::optional<Preparation> preparation =
+            m_controller.reset(readConfiguration(path))) {
         hide();
         if (QWidget* workbench = parentWidget())
             workbench->repaint();
-        m_controller.apply(*values, path);
+        m_controller.apply(*preparation, path);
     }
     accept();
 }

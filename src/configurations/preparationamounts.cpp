@@ -1,5 +1,6 @@
 #include "configurations/preparationamounts.h"
 
+#include "protocol/benchtable.h"
 #include "protocol/bottles.h"
 #include "protocol/instruments.h"
 
@@ -12,6 +13,20 @@ namespace {
 bool nearlyEqual(double a, double b)
 {
     return std::abs(a - b) < 1e-6 * std::max(1.0, std::abs(b));
+}
+
+// The position of the glassware's selector that gives `volume`; nothing for no glassware.
+std::optional<int> samplePosition(const bench::Instrument* glassware, double volume)
+{
+    std::optional<int> found;
+    const int last = glassware ? instruments::glassware(glassware->tool).maximum : -1;
+    for (int position = 0; position <= last; ++position) {
+        const std::optional<float> sampled =
+            instruments::sampledVolumeAt(glassware->tool, position);
+        if (sampled && nearlyEqual(*sampled, volume))
+            found = position;
+    }
+    return found;
 }
 
 } // namespace
@@ -30,8 +45,8 @@ std::optional<ConfigurationValues> configurationFor(const PreparationAmounts& am
     ConfigurationValues values;
     values.reagentIndex = amounts.reagentIndex;
     values.samplingTool = amounts.tool;
-    const auto tool = SamplingTool(amounts.tool);
-    if (tool == SamplingTool::Balance) {
+    const bench::Instrument* instrument = bench::instrumentNumbered(amounts.tool);
+    if (instrument && instrument->weighs()) {
         if (!bottle->weighed)
             return fail(QStringLiteral("une solution se prélève en volume, pas à la balance"));
         const double hundredths = std::round(amounts.mass * 100.0);
@@ -43,17 +58,12 @@ std::optional<ConfigurationValues> configurationFor(const PreparationAmounts& am
     } else {
         if (!bottle->measured)
             return fail(QStringLiteral("un solide se pèse à la balance"));
-        std::optional<int> found;
-        for (int position = 0; position <= instruments::glassware(tool).maximum; ++position) {
-            const std::optional<float> volume = instruments::sampledVolumeAt(tool, position);
-            if (volume && nearlyEqual(*volume, amounts.volume))
-                found = position;
-        }
+        const std::optional<int> found = samplePosition(instrument, amounts.volume);
         if (!found)
             return fail(QStringLiteral("la verrerie choisie ne permet pas de prélever %1 mL")
                             .arg(amounts.volume));
         values.samplePosition = qint16(*found);
-        values.sampledVolume = *instruments::sampledVolumeAt(tool, *found);
+        values.sampledVolume = *instruments::sampledVolumeAt(instrument->tool, *found);
     }
     std::optional<int> flask;
     for (int position = 0; position <= instruments::flaskMaximum; ++position) {

@@ -140,6 +140,13 @@ void BenchModel::setWindowCaption(const QString& caption)
     m_windowCaption = caption;
 }
 
+void BenchModel::keepReagent(int index)
+{
+    // Nothing on the bench shows the index before a hover or a click.
+    if (index >= 0 && index < bench::bottleCount)
+        m_state.reagentIndex = qint16(index);
+}
+
 void BenchModel::requestLabelRepaint()
 {
     ChangeScope scope(*this);
@@ -365,13 +372,11 @@ void BenchModel::Command4_Click()
 
 // Sampling instruments
 
-void BenchModel::selectGlassware(SamplingTool tool)
+void BenchModel::selectGlassware(const bench::Instrument& glassware)
 {
     using namespace bench;
-    const Part chosen = tool == SamplingTool::VolumetricFlask     ? fiole
-                        : tool == SamplingTool::GraduatedCylinder ? eprouvette
-                        : tool == SamplingTool::VolumetricPipette ? pipjaug
-                                                                  : pipgrad;
+    const SamplingTool tool = glassware.tool;
+    const Part chosen = glassware.part;
     m_state.samplingTool = tool;
     setConseil(texts::setVolume);
     w(chosen).pointingHand = false;
@@ -415,28 +420,31 @@ void BenchModel::selectGlassware(SamplingTool tool)
     show(validprel);
 }
 
-void BenchModel::fiole_Click()
+void BenchModel::glassware_Click(bench::Part part)
 {
     ChangeScope scope(*this);
-    selectGlassware(SamplingTool::VolumetricFlask);
+    if (const bench::Instrument* glassware = bench::glasswareAt(part))
+        selectGlassware(*glassware);
+}
+
+void BenchModel::fiole_Click()
+{
+    glassware_Click(bench::fiole);
 }
 
 void BenchModel::eprouvette_Click()
 {
-    ChangeScope scope(*this);
-    selectGlassware(SamplingTool::GraduatedCylinder);
+    glassware_Click(bench::eprouvette);
 }
 
 void BenchModel::pipjaug_Click()
 {
-    ChangeScope scope(*this);
-    selectGlassware(SamplingTool::VolumetricPipette);
+    glassware_Click(bench::pipjaug);
 }
 
 void BenchModel::pipgrad_Click()
 {
-    ChangeScope scope(*this);
-    selectGlassware(SamplingTool::GraduatedPipette);
+    glassware_Click(bench::pipgrad);
 }
 
 void BenchModel::UpDown2_Change()

@@ -52,8 +52,9 @@ class BenchModel : public QObject {
 
     const QLocale& locale() const { return m_locale; }
     const PreparationState& state() const { return m_state; }
-    // For the configuration reader, which stores some fields before replaying the handlers.
-    PreparationState& mutableState() { return m_state; }
+    // Chooses the reagent without the hover's label: a refused file keeps the one read before its
+    // failure. An index that names no bottle is ignored.
+    void keepReagent(int index);
 
     QString info() const { return m_info; }
     void setInfo(const QString& text);
@@ -93,6 +94,9 @@ class BenchModel : public QObject {
     void eprouvette_Click();
     void pipjaug_Click();
     void pipgrad_Click();
+    // The click on the piece of glassware `part` shows, as its own handler runs it; nothing for a
+    // part that shows none.
+    void glassware_Click(bench::Part part);
     void UpDown2_Change();
     void HScroll1_Scroll();
     void HScroll1_Change();
@@ -111,6 +115,8 @@ class BenchModel : public QObject {
   private:
     class ChangeScope;
     friend class ChangeScope;
+    // A saved preparation stores its reagent and mass before its clicks are replayed.
+    friend class Preparation;
 
     BenchWidget& w(bench::Part part) { return m_widgets[part]; }
     void show(bench::Part part, bool visible = true);
@@ -119,7 +125,7 @@ class BenchModel : public QObject {
     void setPosition(bench::Part part, int value, bool notify);
     void setConseil(const QString& text);
 
-    void selectGlassware(SamplingTool tool);
+    void selectGlassware(const bench::Instrument& glassware);
     void updateBalance();
     void openFlaskChoice();
     void reportPreparation();

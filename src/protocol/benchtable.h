@@ -3,6 +3,8 @@
 // read this table; the enumerators are in stacking order (later ones on top).
 #pragma once
 
+#include "protocol/preparationstate.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -112,6 +114,50 @@ inline constexpr std::array<Place, partCount> table = {{
 constexpr const Place& place(Part part)
 {
     return table[std::size_t(part)];
+}
+
+// The sampling instruments: the part that is clicked to take one (the balance is not clicked: the
+// bottle or the label's first choice brings it), the selector that sets its sample, and the
+// choice a pure liquid's label offers for it. The glassware's click handlers are named after their
+// part.
+struct Instrument {
+    SamplingTool tool;
+    Part part;
+    Part selector;
+    int measureChoice;
+
+    constexpr bool weighs() const { return selector == HScroll1; }
+};
+
+inline constexpr std::array<Instrument, 5> instruments = {{
+    {SamplingTool::Balance, balance, HScroll1, 0},
+    {SamplingTool::VolumetricFlask, fiole, UpDown2, 1},
+    {SamplingTool::GraduatedCylinder, eprouvette, UpDown2, 1},
+    {SamplingTool::VolumetricPipette, pipjaug, UpDown2, 1},
+    {SamplingTool::GraduatedPipette, pipgrad, UpDown2, 1},
+}};
+
+// The row of a tool, or of the number a file stores for it; null for a number that names none.
+constexpr const Instrument* instrumentNumbered(int number)
+{
+    for (const Instrument& row : instruments) {
+        if (int(row.tool) == number)
+            return &row;
+    }
+    return nullptr;
+}
+constexpr const Instrument& instrument(SamplingTool tool)
+{
+    return *instrumentNumbered(int(tool));
+}
+// The row of the piece of glassware a part shows; null for any other part.
+constexpr const Instrument* glasswareAt(Part part)
+{
+    for (const Instrument& row : instruments) {
+        if (row.part == part && !row.weighs())
+            return &row;
+    }
+    return nullptr;
 }
 
 // The second picture of the beaker, with the weighed liquid; the same size as the first.

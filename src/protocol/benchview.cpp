@@ -53,23 +53,11 @@ QWidget* BenchView::create(Part part)
             });
             return picture;
         }
-        switch (part) {
-        case fiole:
-            connect(picture, &BenchPicture::clicked, this, [&model] { model.fiole_Click(); });
-            break;
-        case eprouvette:
-            connect(picture, &BenchPicture::clicked, this, [&model] { model.eprouvette_Click(); });
-            break;
-        case pipjaug:
-            connect(picture, &BenchPicture::clicked, this, [&model] { model.pipjaug_Click(); });
-            break;
-        case pipgrad:
-            connect(picture, &BenchPicture::clicked, this, [&model] { model.pipgrad_Click(); });
-            break;
-        default:
+        if (glasswareAt(part))
+            connect(picture, &BenchPicture::clicked, this,
+                    [&model, part] { model.glassware_Click(part); });
+        else
             picture->setFocusPolicy(Qt::NoFocus);
-            break;
-        }
         return picture;
     }
     case WidgetKind::Label: {

@@ -71,7 +71,7 @@ void PrintTo(const Snapshot& s, std::ostream* os)
 
 struct PreparationCase {
     const char* name;
-    void (*clicks)(BenchModel&);
+    Preparation preparation;
 };
 
 class BenchReplay : public ::testing::TestWithParam<PreparationCase> {};
@@ -84,7 +84,7 @@ TEST_P(BenchReplay, SavedPreparationReloadsOntoAFreshBench)
     const QString path = dir.filePath("preparation.C05");
 
     Workbench student;
-    GetParam().clicks(student.model);
+    GetParam().preparation.play(student.model);
     ASSERT_EQ(student.model.state().protocolStep, ProtocolStep::Prepared);
     ASSERT_TRUE(student.controller.write(path));
     EXPECT_EQ(student.model.windowCaption(), "Dosarium - " + path);
@@ -120,7 +120,7 @@ TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
     QTemporaryDir dir;
     const QString path = dir.filePath("acide.C05");
     Workbench student;
-    test::aceticAcidWithTheVolumetricPipette(student.model);
+    test::aceticAcidWithTheVolumetricPipette.play(student.model);
     ASSERT_TRUE(student.controller.write(path));
 
     EXPECT_EQ(readBytes(path),

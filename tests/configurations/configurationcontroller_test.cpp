@@ -205,7 +205,7 @@ TEST_F(ConfigurationControllerTest, AMissingFileIsUnreadableAndNotCreated)
 TEST_F(ConfigurationControllerTest, AFailureKeepsTheReagentReadBeforeIt)
 {
     startPreparation();
-    model.mutableState().sampledMass = 3.5f;
+    model.setHScroll1Position(350);
     const QString path = dir.filePath("coupe.C05");
     ASSERT_TRUE(
         writeRecords(path, {"DOSARIUM", " 6", " 200", " 10", " 99999", " 3", " 3", " 0", " 7"}));

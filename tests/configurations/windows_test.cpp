@@ -41,7 +41,7 @@ class ConfigurationWindowsTest : public ::testing::Test {
         home = QDir(drive.path()).filePath("tp");
         ASSERT_TRUE(QDir().mkpath(home + "/seance2"));
         workbench.setGeometry(100, 50, 800, 600);
-        test::aceticAcidWithTheVolumetricPipette(model);
+        test::aceticAcidWithTheVolumetricPipette.play(model);
     }
     void TearDown() override { QDir::setCurrent(previousDirectory); }
 

@@ -6,6 +6,7 @@
 #include "configurations/configurationfile.h"
 #include "exercises/exercisesource.h"
 #include "protocol/benchmodel.h"
+#include "protocol/benchtable.h"
 #include "scriptedmessageservice.h"
 
 #include <QDir>
@@ -50,10 +51,10 @@ inline QString frenchNumber(double value, int decimals)
 
 inline QString quantity(const PreparationSource& preparation)
 {
-    const auto tool = SamplingTool(preparation.tool);
-    if (tool == SamplingTool::Balance)
+    const bench::Instrument* instrument = bench::instrumentNumbered(preparation.tool);
+    if (instrument && instrument->weighs())
         return frenchNumber(preparation.mass, 2) + QStringLiteral(" g");
-    const int decimals = tool == SamplingTool::GraduatedPipette ? 1 : 0;
+    const int decimals = instrument && instrument->part == bench::pipgrad ? 1 : 0;
     return frenchNumber(preparation.volume, decimals) + QStringLiteral(" mL");
 }
 

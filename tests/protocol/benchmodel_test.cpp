@@ -1,4 +1,5 @@
 #include "protocol/benchmodel.h"
+#include "protocol/preparation.h"
 #include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
@@ -106,25 +107,7 @@ class Student {
         m.setHScroll1Position(position);
         m.masse_Click();
     }
-    void pick(SamplingTool tool)
-    {
-        switch (tool) {
-        case SamplingTool::VolumetricFlask:
-            m.fiole_Click();
-            break;
-        case SamplingTool::GraduatedCylinder:
-            m.eprouvette_Click();
-            break;
-        case SamplingTool::VolumetricPipette:
-            m.pipjaug_Click();
-            break;
-        case SamplingTool::GraduatedPipette:
-            m.pipgrad_Click();
-            break;
-        case SamplingTool::Balance:
-            break;
-        }
-    }
+    void pick(SamplingTool tool) { m.glassware_Click(instrument(tool).part); }
     void measure(int reagent, SamplingTool tool, int position)
     {
         choose(reagent);
@@ -802,6 +785,8 @@ TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
     Student student(model);
     student.measure(5, SamplingTool::VolumetricPipette, 0);
     EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("200 mL"));
+    // The selector stood at 200 mL already: the volume is set all the same.
+    EXPECT_EQ(model.state().flaskVolume, 200.0f);
     model.setUpDown1Position(0);
     EXPECT_EQ(model.widget(labelvol).caption, QStringLiteral("25 mL"));
     EXPECT_EQ(model.state().flaskVolume, 25.0f);
@@ -810,13 +795,6 @@ TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
     model.setUpDown1Position(7);
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
-
-    // Already at 200 mL from an earlier opening, the flask volume is still set again.
-    model.Command3_Click();
-    model.setUpDown1Position(3);
-    model.mutableState().flaskVolume = 0.0f;
-    student.measure(5, SamplingTool::VolumetricPipette, 0);
-    EXPECT_EQ(model.state().flaskVolume, 200.0f);
 }
 
 TEST_F(BenchModelTest, NumbersFollowTheLocale)
@@ -839,29 +817,6 @@ struct Saved {
     int upDown2;
     int hScroll1;
 };
-
-// The handlers in the order a saved preparation is replayed, with the selectors set from code.
-void replay(BenchModel& model, const Saved& saved, float savedMass)
-{
-    model.Command3_Click();
-    model.mutableState().reagentIndex = qint16(saved.reagent);
-    model.mutableState().sampledMass = savedMass;
-    model.liquide_MouseMove(saved.reagent);
-    model.liquide_Click(saved.reagent);
-    model.mutableState().samplingTool = saved.tool;
-    if (saved.reagent < 3)
-        model.Label3_Click(saved.tool != SamplingTool::Balance ? 1 : 0);
-    if (saved.tool != SamplingTool::Balance) {
-        Student(model).pick(saved.tool);
-        model.setUpDown2Position(saved.upDown2);
-        model.validprel_Click();
-    } else {
-        model.setHScroll1Position(saved.hScroll1);
-        model.masse_Click();
-    }
-    model.setUpDown1Position(saved.upDown1);
-    model.validvol_Click();
-}
 
 } // namespace
 
@@ -891,7 +846,8 @@ TEST_F(BenchModelTest, AReplayFromCodeEndsWhereTheStudentsClicksEnd)
             student.measure(saved.reagent, saved.tool, saved.upDown2);
         student.makeUp(saved.upDown1);
 
-        replay(model, saved, byHand.state().sampledMass);
+        model.Command3_Click();
+        Preparation::of(byHand).play(model);
 
         EXPECT_EQ(model.state(), byHand.state()) << saved.reagent;
         EXPECT_EQ(model.visibleWidgets(), byHand.visibleWidgets()) << saved.reagent;
