@@ -2,9 +2,6 @@
 // metric-compatible faces installed (Liberation, DejaVu).
 #pragma once
 
-#include "ui/startuppreparation.h"
-
-#include <QList>
 #include <QString>
 
 namespace dosarium::WorkbenchFonts {
@@ -15,11 +12,5 @@ inline const QString window = QStringLiteral("MS Sans Serif");
 inline const QString text = QStringLiteral("Arial");
 // The reagent's name on the label.
 inline const QString reagentName = QStringLiteral("Times New Roman");
-
-// Every face the first paint asks for, italic included.
-inline QList<FontFace> faces()
-{
-    return {{window, false}, {text, false}, {text, true}, {reagentName, false}};
-}
 
 } // namespace dosarium::WorkbenchFonts
