@@ -1,7 +1,9 @@
 #include "protocol/benchmodel.h"
+#include "protocol/instruments.h"
 #include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <functional>
@@ -810,6 +812,14 @@ TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
     model.setUpDown1Position(7);
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
+    // Each volume shows its own flask, drawn to scale.
+    QSet<QString> flasks;
+    for (int position = 0; position <= instruments::flaskMaximum; ++position) {
+        model.setUpDown1Position(position);
+        flasks.insert(model.widget(fiolefinale).picture);
+    }
+    EXPECT_EQ(flasks.size(), instruments::flaskMaximum + 1);
+    EXPECT_TRUE(model.widget(fiolefinale).picture.endsWith("/volumetric-flask-1000.svg"));
 
     // Already at 200 mL from an earlier opening, the flask volume is still set again.
     model.Command3_Click();
