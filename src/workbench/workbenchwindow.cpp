@@ -7,6 +7,7 @@
 #include "exercises/exercisemenu.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/benchview.h"
 #include "ui/picturebutton.h"
 #include "ui/svgpixmap.h"
@@ -43,7 +44,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
                                  QWidget* parent)
     : QWidget(parent), m_messages(messages), m_applicationDirectory(applicationDirectory),
       m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this)),
-      m_bench(new BenchModel(messages, QLocale(), this)),
+      m_bench(new BenchModel(messages, benchnumbers::frenchNumbers(), this)),
       m_benchView(new BenchView(m_placard, *m_bench, this)),
       m_help(new HelpController(applicationDirectory, messages, this)),
       m_configurations(*m_bench, messages)
