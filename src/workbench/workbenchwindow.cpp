@@ -142,6 +142,7 @@ void WorkbenchWindow::createExerciseArea()
     m_exerciseButton->setAccessibleName(WorkbenchTexts::exerciseButtonName);
     m_exerciseButton->setToolTip(WorkbenchTexts::exerciseButtonName);
     m_exerciseButton->setCursor(pointingHandCursor());
+    m_exerciseButton->setPopsUpMenu(true);
     showHintOnHover(m_exerciseButton, WorkbenchTexts::exerciseButtonHint);
 
     m_fich = new QLineEdit(this);
@@ -160,6 +161,8 @@ void WorkbenchWindow::createExerciseArea()
     m_supertext->setGeometry(supertextGeometry);
     m_supertext->setAccessibleName(WorkbenchTexts::exerciseTextName);
     m_supertext->setAcceptRichText(true);
+    // Tab moves through the window as in a form; it never edits the text.
+    m_supertext->setTabChangesFocus(true);
     connect(m_supertext, &QTextEdit::textChanged, this, [this] {
         if (!m_fich->text().isEmpty())
             m_exerciseTextModified = true;
