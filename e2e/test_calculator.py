@@ -135,3 +135,7 @@ def test_calculator(program, workbench, user, desktop):
     calc.reads(" 43")
     calc.press("rappel de la mémoire")
     calc.reads("42")
+
+    # A keyboard user leaves by Escape, as by the close box.
+    user.key("Escape")
+    program.no_window(steps.CALCULATOR)

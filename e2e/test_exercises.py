@@ -42,6 +42,19 @@ def test_exercise_text_saved_reopened_printed_and_closed(program, workbench, use
     fich = steps.open_exercise(program, workbench, user, EXERCISE)
     text = a11y.find(workbench, "text", "Texte de l'exercice")
     assert STATEMENT_TITLE in a11y.text(text) and editable(text)
+
+    # Tab and Shift+Tab pass through the text as through a form, changing nothing: closing asks
+    # no question.
+    statement = a11y.text(text)
+    user.click(text)
+    user.key("Tab")
+    a11y.wait_for(lambda: not a11y.is_focused(text), "Tab to leave the text")
+    user.key("shift+Tab")
+    a11y.wait_for(lambda: a11y.is_focused(text), "Shift+Tab to come back to the text")
+    assert a11y.text(text) == statement
+    steps.choose_in_exercise_menu(workbench, user, CLOSE)
+    a11y.wait_for(lambda: a11y.text(text).startswith("Dosarium\n"), "the welcome text")
+    fich = steps.open_exercise(program, workbench, user, EXERCISE)
     write_at_end(user, text, ANSWER)
 
     # Saved through the file dialog, in a folder entered by its typed path; the suffix is added.

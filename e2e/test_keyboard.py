@@ -22,14 +22,36 @@ def test_keyboard_preparation(program, workbench, user, desktop):
         user.key(*names)
         return find("label", then)
 
+    def focus_is_on(node):
+        a11y.wait_for(lambda: a11y.is_focused(node), f"the focus on {a11y.name(node)!r}")
+        return node
+
     x11.give_focus(desktop, "Dosarium")
-    steps.tab_to(workbench, user, "push button", "Flacon : Ethanol absolu")
+    # The exercise tab pops its menu up on Space, Enter and Alt+Down.
+    steps.tab_to(workbench, user, None, "Exercices")
+    for key in ("space", "Return", "alt+Down"):
+        watcher = a11y.PopupWatcher()
+        try:
+            user.key(key)
+            menu = watcher.next_menu()
+            assert a11y.find(menu, "menu item", steps.EXERCISE_MENU_OPEN)
+            user.key("Escape")
+            a11y.wait_for(lambda: not a11y.is_showing(menu), "the menu to close")
+        finally:
+            watcher.close()
+
+    # A bottle reached with Tab shows its label, as under the pointer.
+    steps.tab_to(workbench, user, "push button", "Flacon : Acétone")
+    find("label", "Acétone")
+    user.key("shift+Tab")
+    find("label", "Ethanol absolu")
     keys("space", then=WHICH_SAMPLING)
-    steps.tab_to(workbench, user, "label", "Mesure d'une masse")
+    # Each step hands the focus to its first control.
+    focus_is_on(find("label", "Mesure d'une masse"))
     keys("space", then=SET_MASS)
 
     # The balance: Page Up adds 1,00 g, the arrows 0,01 g.
-    slider = steps.tab_to(workbench, user, "scroll bar", MASS)
+    slider = focus_is_on(find("scroll bar", MASS))
     find("label", SLIDER_HINT)
     keys(*["Prior"] * 41, then="41,00 g")
     keys("Next", then="40,00 g")
@@ -40,7 +62,7 @@ def test_keyboard_preparation(program, workbench, user, desktop):
     keys("space", then=CHOOSE_FLASK)
 
     # 40 g of ethanol fill more than 50 mL: refused, the box answered with Enter.
-    steps.tab_to(workbench, user, "spin button", FLASK)
+    focus_is_on(find("spin button", FLASK))
     keys("Down", "Down", then="50 mL")
     steps.tab_to(workbench, user, "push button", VALIDATE_FLASK)
     user.key("space")
@@ -51,6 +73,7 @@ def test_keyboard_preparation(program, workbench, user, desktop):
     keys("Up", then="100 mL")
     steps.tab_to(workbench, user, "push button", VALIDATE_FLASK)
     keys("space", then="Solution préparée")
+    focus_is_on(find("text", steps.RESULT))
     text, raised = steps.result(workbench)
     assert "d'éthanol de concentration :\n\nC = 8,70 mol · L-1\n\n" in text and raised == ["-1"]
     assert text.endswith(" : 0,2 %")

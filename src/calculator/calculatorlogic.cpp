@@ -359,6 +359,7 @@ bool CalculatorLogic::typeKey(int qtKey, const QString& text)
     }
     switch (c.unicode()) {
     case u'.':
+    case u',': // the decimal key of a French numeric pad
         press(K::Bpoint);
         return true;
     case u'E':

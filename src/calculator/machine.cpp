@@ -171,6 +171,10 @@ bool Machine::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
+        if (key->key() == Qt::Key_Escape) {
+            close();
+            return true;
+        }
         m_logic.typeKey(key->key(), key->text());
         return true;
     }

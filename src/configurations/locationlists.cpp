@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace dosarium {
 
@@ -14,6 +15,31 @@ namespace {
 
 constexpr int pathRole = Qt::UserRole;
 constexpr int indentPerLevel = 2;
+
+// An entry as wide as the list at most: a long name is shortened in its middle, keeping its start
+// and its extension in view, and its tooltip gives it whole.
+class ListWidthDelegate : public QStyledItemDelegate {
+  public:
+    explicit ListWidthDelegate(QListWidget* list) : QStyledItemDelegate(list), m_list(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(qMin(size.width(), m_list->viewport()->width()));
+        return size;
+    }
+
+  private:
+    QListWidget* m_list;
+};
+
+void fitEntriesToWidth(QListWidget* list)
+{
+    list->setItemDelegate(new ListWidthDelegate(list));
+    list->setTextElideMode(Qt::ElideMiddle);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
+}
 
 } // namespace
 
@@ -26,6 +52,8 @@ LocationLists::LocationLists(QWidget* parent, const QString& pattern, QList<Driv
     m_drive->setObjectName(QStringLiteral("Drive1"));
     m_directory->setObjectName(QStringLiteral("Dir1"));
     m_file->setObjectName(QStringLiteral("File1"));
+    fitEntriesToWidth(m_directory);
+    fitEntriesToWidth(m_file);
     for (const Drive& drive : m_model.drives())
         m_drive->addItem(QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon), drive.name);
 
@@ -125,11 +153,13 @@ void LocationLists::refresh()
                                          QString(entry.depth * indentPerLevel, u' ') + entry.name,
                                          m_directory);
         item->setData(pathRole, entry.path);
+        item->setToolTip(entry.name);
     }
     m_directory->setCurrentRow(m_model.directoryRow());
 
     m_file->clear();
-    m_file->addItems(m_model.files());
+    for (const QString& name : m_model.files())
+        (new QListWidgetItem(name, m_file))->setToolTip(name);
 }
 
 } // namespace dosarium

@@ -5,6 +5,7 @@
 #include "configurations/locationlists.h"
 #include "configurations/savename.h"
 #include "ui/messageservice.h"
+#include "ui/wholetextlineedit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ SaveConfigurationWindow::SaveConfigurationWindow(ConfigurationController& contro
                                                  ListsStart start)
     : ConfigurationWindow(controller, messages, workbench, QStringLiteral("enregistrer"),
                           texts::saveWindowCaption, texts::saveButton, std::move(start)),
-      m_name(new QLineEdit(this))
+      m_name(new WholeTextLineEdit(this))
 {
     m_name->setObjectName(QStringLiteral("Text1"));
     auto* layout = new QGridLayout(this);

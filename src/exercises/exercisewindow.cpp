@@ -182,6 +182,10 @@ void ExerciseWindow::resizeEvent(QResizeEvent* event)
     m_tito->setGeometry(0, 0, width(), headingHeight);
     m_frame->setGeometry(0, headingHeight - 8, width(), height());
     m_fichierexo->setGeometry(16, 456, m_frame->width() - 16 + 2, 22);
+    // The box runs past the window's edge: its text ends where the window does, so that the end
+    // of a path, the file's name, is always seen.
+    const int pastTheEdge = m_fichierexo->geometry().right() - (m_frame->width() - 1);
+    m_fichierexo->setTextMargins(0, 0, pastTheEdge + 4, 0);
     m_frame2->move((width() - m_frame2->width()) / 2, (height() - m_frame2->height()) / 2);
 }
 
@@ -202,6 +206,8 @@ void ExerciseWindow::File1_Click(const QString& name)
         path += QLatin1Char('/');
     m_commands.setExerciseDirectory(path);
     m_fichierexo->setText(path + name);
+    m_fichierexo->setToolTip(m_fichierexo->text());
+    m_fichierexo->setCursorPosition(int(m_fichierexo->text().size()));
     apercu();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/messageservice.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +70,9 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     m_contentsTree = new QTreeWidget;
     m_contentsTree->setObjectName(QStringLiteral("contentsTree"));
     m_contentsTree->setHeaderHidden(true);
+    // Titles are shown whole: the pane is wide enough for them, and scrolls if narrowed.
+    m_contentsTree->header()->setStretchLastSection(false);
+    m_contentsTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_contentsTree->setAccessibleName(QString::fromUtf8(helptexts::contentsTab));
     m_tabs->addTab(m_contentsTree, QString::fromUtf8(helptexts::contentsTab));
 
@@ -95,7 +99,7 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({width() * 3 / 10, width() * 7 / 10});
+    splitter->setSizes({width() * 4 / 10, width() * 6 / 10});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -172,6 +176,7 @@ void HelpWindow::fillContents(const QList<SitemapEntry>& entries, QTreeWidgetIte
     for (const SitemapEntry& entry : entries) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_contentsTree);
         item->setText(0, entry.name);
+        item->setToolTip(0, entry.name);
         item->setData(0, kPathRole, entry.local);
         item->setIcon(0, style()->standardIcon(entry.children.isEmpty() ? QStyle::SP_FileIcon
                                                                         : QStyle::SP_DirIcon));

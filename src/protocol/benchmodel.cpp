@@ -529,8 +529,10 @@ void BenchModel::openFlaskChoice()
 void BenchModel::UpDown1_Change()
 {
     ChangeScope scope(*this);
-    if (const std::optional<float> volume = instruments::flaskVolumeAt(upDown1Position()))
+    if (const std::optional<float> volume = instruments::flaskVolumeAt(upDown1Position())) {
         m_state.flaskVolume = *volume;
+        w(bench::fiolefinale).picture = bench::flaskPicturePath(*volume);
+    }
     setCaption(bench::labelvol, instruments::flaskVolumeReadout(m_state.flaskVolume, m_locale));
 }
 

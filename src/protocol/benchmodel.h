@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue/reagent.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/benchtable.h"
 #include "protocol/preparationstate.h"
 
@@ -43,7 +44,8 @@ class BenchModel : public QObject {
 
   public:
     // Numbers on the bench are written with the decimal separator of locale.
-    explicit BenchModel(MessageService& messages, const QLocale& locale = QLocale(),
+    explicit BenchModel(MessageService& messages,
+                        const QLocale& locale = benchnumbers::frenchNumbers(),
                         QObject* parent = nullptr);
 
     const BenchWidget& widget(bench::Part part) const { return m_widgets[part]; }

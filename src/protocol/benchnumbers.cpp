@@ -51,6 +51,13 @@ QString withSeparator(QByteArray integerDigits, int decimals, bool negative, con
 
 } // namespace
 
+QLocale frenchNumbers()
+{
+    QLocale french(QLocale::French, QLocale::France);
+    french.setNumberOptions(QLocale::OmitGroupSeparator);
+    return french;
+}
+
 QString fixed(double value, int decimals, int significantDigits, const QLocale& locale)
 {
     const DecimalDigits d = decimalDigits(value, significantDigits);

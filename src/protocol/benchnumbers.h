@@ -1,11 +1,15 @@
 // Numbers as the bench writes them: decimal rounding half away from zero, done on the decimal
-// digits the value's own type holds, with the user's decimal separator and no grouping.
+// digits the value's own type holds, with a locale's decimal separator and no grouping.
 #pragma once
 
 #include <QLocale>
 #include <QString>
 
 namespace dosarium::benchnumbers {
+
+// The program's texts are French: its numbers take the French decimal comma whatever the system's
+// locale (files and the calculator write "." on their own).
+QLocale frenchNumbers();
 
 // Significant digits a value of each type is read with before it is rounded for display, so that
 // binary noise below that precision never decides a half.

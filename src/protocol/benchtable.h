@@ -163,6 +163,12 @@ constexpr const Instrument* glasswareAt(Part part)
 // The second picture of the beaker, with the weighed liquid; the same size as the first.
 inline constexpr const char* beakerFilled = "instruments/beaker-filled.svg";
 
+// The flask of a volume offered, drawn in proportion to the others within the flask's place.
+inline QString flaskPicturePath(float volume)
+{
+    return QStringLiteral(":/pictures/instruments/volumetric-flask-%1.svg").arg(qRound(volume));
+}
+
 // Where a chosen piece of glassware and its sample selector stand while the sample is set.
 inline constexpr QPoint flaskChosen{196, 32};
 inline constexpr QPoint flaskSampleReadout{203, 160};

@@ -4,6 +4,7 @@
 #include "protocol/benchwidgets.h"
 #include "ui/svgpixmap.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <algorithm>
 #include <utility>
 
 namespace dosarium {
@@ -43,6 +45,7 @@ QWidget* BenchView::create(Part part)
         auto* picture = new BenchPicture(m_placard);
         if (part >= firstBottle && part <= lastBottle) {
             const int i = part - firstBottle;
+            picture->installEventFilter(this);
             connect(picture, &BenchPicture::hovered, this,
                     [&model, i] { model.liquide_MouseMove(i); });
             connect(picture, &BenchPicture::clicked, this, [&model, i] {
@@ -81,7 +84,7 @@ QWidget* BenchView::create(Part part)
         return button;
     }
     case WidgetKind::Slider: {
-        auto* slider = new QScrollBar(Qt::Horizontal, m_placard);
+        auto* slider = new BenchSlider(m_placard);
         // Weighed from the keyboard too: arrows by the arrow step, Page Up and Down by the track
         // step. A scroll bar's keys are inverted for scrolling text; here Right and Page Up add.
         slider->setFocusPolicy(Qt::StrongFocus);
@@ -137,6 +140,13 @@ void BenchView::place(Part part, QWidget* child)
 
 void BenchView::render()
 {
+    QPointer<QWidget> focused = QApplication::focusWidget();
+    if (focused && !m_placard->isAncestorOf(focused))
+        focused = nullptr;
+    std::array<bool, partCount> shownBefore{};
+    for (int part = 0; part < partCount; ++part)
+        shownBefore[part] = m_widgets[part] && m_widgets[part]->isVisible();
+
     m_rendering = true;
     // What the step brings is shown before what it takes away is hidden: a control hidden with
     // the keyboard focus hands it on to the next one shown, where the student goes on.
@@ -148,8 +158,34 @@ void BenchView::render()
             target->hide();
     }
     m_rendering = false;
-    if (std::exchange(m_sliderFocusedWhileRendering, false))
+    if (focused && !(focused->isVisible() && focused->isEnabled()))
+        focusFirstShown(shownBefore);
+    const std::optional<Part> handedOn = std::exchange(m_focusedWhileRendering, std::nullopt);
+    if (handedOn && m_widgets[*handedOn]->hasFocus())
+        focusEntered(*handedOn);
+}
+
+// The control the student used went with its step: the focus goes on to the first control the new
+// step brought, as the student reads the bench, not to whatever follows in the window.
+void BenchView::focusFirstShown(const std::array<bool, partCount>& shownBefore)
+{
+    for (int part = 0; part < partCount; ++part) {
+        QWidget* widget = m_widgets[part];
+        if (widget && !shownBefore[part] && widget->isVisible() && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void BenchView::focusEntered(Part part)
+{
+    if (part == HScroll1)
         m_model.HScroll1_GotFocus();
+    else if (part >= firstBottle && part <= lastBottle)
+        // A keyboard user reads the label before choosing, as a pointer shows it.
+        m_model.liquide_MouseMove(part - firstBottle);
 }
 
 void BenchView::renderWidget(Part part)
@@ -220,12 +256,15 @@ bool BenchView::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     }
-    if (event->type() == QEvent::FocusIn && watched == m_widgets[HScroll1]) {
-        // Handed on by a control that a render hid: told once the render is over.
-        if (m_rendering)
-            m_sliderFocusedWhileRendering = true;
-        else
-            m_model.HScroll1_GotFocus();
+    if (event->type() == QEvent::FocusIn) {
+        const auto part = std::find(m_widgets.begin(), m_widgets.end(), watched);
+        if (part != m_widgets.end()) {
+            // Handed on by a control that a render hid: told once the render is over.
+            if (m_rendering)
+                m_focusedWhileRendering = Part(part - m_widgets.begin());
+            else
+                focusEntered(Part(part - m_widgets.begin()));
+        }
     }
     return QObject::eventFilter(watched, event);
 }

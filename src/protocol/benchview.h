@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QWidget;
 
@@ -40,12 +41,15 @@ class BenchView : public QObject {
     QWidget* create(bench::Part part);
     void place(bench::Part part, QWidget* child);
     void renderWidget(bench::Part part);
+    // What a part that takes the focus tells the model: the slider its hint, a bottle its label.
+    void focusEntered(bench::Part part);
+    void focusFirstShown(const std::array<bool, bench::partCount>& shownBefore);
 
     QPointer<QWidget> m_placard;
     BenchModel& m_model;
     std::array<QWidget*, bench::partCount> m_widgets{};
     bool m_rendering = false;
-    bool m_sliderFocusedWhileRendering = false;
+    std::optional<bench::Part> m_focusedWhileRendering;
     // One pointer shared by every clickable picture: making a cursor from a picture is costly.
     QCursor m_pointingHand;
 };

@@ -1,5 +1,6 @@
 #include "protocol/benchwidgets.h"
 
+#include "ui/focusring.h"
 #include "ui/svgpixmap.h"
 
 #include <QAccessible>
@@ -51,16 +52,6 @@ QAccessibleInterface* benchAccessibleFactory(const QString& className, QObject* 
     return nullptr;
 }
 
-// The style's focus frame around `widget`, while it has the keyboard focus.
-void drawFocusFrame(QPainter& painter, QWidget* widget)
-{
-    if (!widget->hasFocus())
-        return;
-    QStyleOptionFocusRect focus;
-    focus.initFrom(widget);
-    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, widget);
-}
-
 } // namespace
 
 BenchPicture::BenchPicture(QWidget* parent) : QAbstractButton(parent)
@@ -83,7 +74,7 @@ void BenchPicture::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, svgPixmap(m_picture, size(), devicePixelRatioF()));
-    drawFocusFrame(painter, this);
+    drawFocusRing(painter, this);
 }
 
 void BenchPicture::mouseMoveEvent(QMouseEvent* event)
@@ -103,7 +94,7 @@ void BenchChoice::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     QPainter painter(this);
-    drawFocusFrame(painter, this);
+    drawFocusRing(painter, this);
 }
 
 void BenchChoice::mouseReleaseEvent(QMouseEvent* event)
@@ -153,7 +144,7 @@ void ArrowSelector::paintEvent(QPaintEvent*)
         style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &arrow, &painter, this);
     }
-    drawFocusFrame(painter, this);
+    drawFocusRing(painter, this);
 }
 
 void ArrowSelector::mousePressEvent(QMouseEvent* event)
@@ -170,6 +161,15 @@ void ArrowSelector::mouseMoveEvent(QMouseEvent* event)
 {
     emit hovered();
     event->accept();
+}
+
+BenchSlider::BenchSlider(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+void BenchSlider::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    drawFocusRing(painter, this);
 }
 
 void installBenchAccessibility()

@@ -1,10 +1,11 @@
-// The widget kinds the bench is built of, beyond Qt's own: pictures that act as buttons, and the
-// two-arrow selectors.
+// The widget kinds the bench is built of, beyond Qt's own: pictures that act as buttons, the
+// two-arrow selectors and the balance's slider.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QLabel>
+#include <QScrollBar>
 #include <QString>
 
 namespace dosarium {
@@ -60,6 +61,17 @@ class ArrowSelector : public QAbstractSlider {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// The balance's slider, which shows where the focus is as the bench's other controls do.
+class BenchSlider : public QScrollBar {
+    Q_OBJECT
+
+  public:
+    explicit BenchSlider(QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Makes the arrow selectors known to assistive technologies as spin boxes with a value.

@@ -7,6 +7,7 @@
 #include "exercises/exercisesession.h"
 #include "help/helpcontroller.h"
 #include "protocol/benchmodel.h"
+#include "protocol/benchnumbers.h"
 #include "protocol/benchview.h"
 #include "ui/picturebutton.h"
 #include "ui/svgpixmap.h"
@@ -44,7 +45,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
                                  QWidget* parent)
     : QWidget(parent), m_messages(messages), m_applicationDirectory(applicationDirectory),
       m_placard(new PlacardWidget(this)), m_etiquette(new EtiquetteWidget(this)),
-      m_bench(new BenchModel(messages, QLocale(), this)),
+      m_bench(new BenchModel(messages, benchnumbers::frenchNumbers(), this)),
       m_benchView(new BenchView(m_placard, *m_bench, this)),
       m_help(new HelpController(applicationDirectory, messages, this)),
       m_configurations(*m_bench, messages)
@@ -142,6 +143,7 @@ void WorkbenchWindow::createExerciseArea()
     m_exerciseButton->setAccessibleName(WorkbenchTexts::exerciseButtonName);
     m_exerciseButton->setToolTip(WorkbenchTexts::exerciseButtonName);
     m_exerciseButton->setCursor(pointingHandCursor());
+    m_exerciseButton->setPopsUpMenu(true);
     showHintOnHover(m_exerciseButton, WorkbenchTexts::exerciseButtonHint);
 
     m_fich = new QLineEdit(this);
@@ -160,6 +162,8 @@ void WorkbenchWindow::createExerciseArea()
     m_supertext->setGeometry(supertextGeometry);
     m_supertext->setAccessibleName(WorkbenchTexts::exerciseTextName);
     m_supertext->setAcceptRichText(true);
+    // Tab moves through the window as in a form; it never edits the text.
+    m_supertext->setTabChangesFocus(true);
 
     // Made after `supertext`, so that the text area is deleted before the document it shows.
     m_exerciseSession = new ExerciseSession(

@@ -360,6 +360,14 @@ TEST_F(Keys, TypedKeys)
         EXPECT_FALSE(logic.typeKey(0, QString::fromUtf8(typed)));
     EXPECT_TRUE(logic.typeKey(Qt::Key_Enter, QString()));
     EXPECT_EQ(beeps, 1);
+
+    // A French numeric pad types "," for its decimal key.
+    logic.press(K::RAZ);
+    for (const char* typed : {"0", ",", "5", "*", "1", "0", "0", "/", "2", ",", "5"})
+        EXPECT_TRUE(logic.typeKey(0, QString::fromLatin1(typed)));
+    EXPECT_EQ(expression(), "0.5 * 100 / 2.5");
+    EXPECT_TRUE(logic.typeKey(Qt::Key_Return, QStringLiteral("\r")));
+    EXPECT_EQ(display(), " 20");
 }
 
 TEST(MachinePainting, GradientRoundsHalvesToEven)

@@ -165,6 +165,19 @@ TEST_F(ConfigurationWindowsTest, DoubleClickOnASavedFileAsksToOverwriteIt)
     EXPECT_EQ(window.nameBox()->text(), path);
 }
 
+TEST_F(ConfigurationWindowsTest, ALongNameFitsTheListAndShowsWholeInItsTooltip)
+{
+    const QString name = QStringLiteral("préparation de la solution de glucose du TP numéro 1.C05");
+    saveFile(name);
+    SaveConfigurationWindow window(controller, messages, &workbench, {drives(), home});
+    window.show();
+    QListWidget* files = window.lists()->fileList();
+    QListWidgetItem* item = fileItem(files, name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_LE(files->visualItemRect(item).right(), files->viewport()->width() - 1);
+    EXPECT_EQ(item->toolTip(), name);
+}
+
 TEST_F(ConfigurationWindowsTest, AnotherDirectoryKeepsOnlyTheFileNameOfThePath)
 {
     controller.setConfigPath(home + "/acide.C05");

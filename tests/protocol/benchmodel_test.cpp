@@ -1,8 +1,10 @@
 #include "protocol/benchmodel.h"
+#include "protocol/instruments.h"
 #include "protocol/preparation.h"
 #include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <functional>
@@ -795,6 +797,15 @@ TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
     model.setUpDown1Position(7);
     EXPECT_EQ(model.state().flaskVolume, 1000.0f);
+    // Each volume shows its own flask, drawn to scale.
+    QSet<QString> flasks;
+    for (int position = 0; position <= instruments::flaskMaximum; ++position) {
+        model.setUpDown1Position(position);
+        flasks.insert(model.widget(fiolefinale).picture);
+    }
+    EXPECT_EQ(flasks.size(), instruments::flaskMaximum + 1);
+    EXPECT_TRUE(model.widget(fiolefinale).picture.endsWith("/volumetric-flask-1000.svg"));
+
 }
 
 TEST_F(BenchModelTest, NumbersFollowTheLocale)

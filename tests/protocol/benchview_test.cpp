@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace dosarium;
@@ -158,20 +159,27 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
         return focus ? focus->objectName() : QString();
     };
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-    // Past a choice the focus is on the next control of the preparation, or one Tab before it.
     const auto tabTo = [&](bench::Part part, int presses = 1) {
         for (int i = 0; i < presses && focused() != bench::name(part); ++i)
             press(Qt::Key_Tab);
         return focused() == bench::name(part);
     };
+    // Past a choice or a validation the focus is on the first control the step brought.
+    const auto focusedOn = [&](bench::Part part) { return tabTo(part, 0); };
+
+    // A bottle reached with Tab shows its label, as under the pointer.
+    ASSERT_TRUE(tabTo(bench::bottle(1), 2));
+    EXPECT_EQ(model.label1(), Catalogue::reagent(1)->name);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(model.label1(), Catalogue::reagent(0)->name);
 
     // Ethanol, weighed in the beaker.
-    ASSERT_TRUE(tabTo(bench::bottle(0)));
+    ASSERT_TRUE(focusedOn(bench::bottle(0)));
     press(Qt::Key_Space);
-    ASSERT_TRUE(tabTo(bench::measureChoice(0))) << focused().toStdString();
+    ASSERT_TRUE(focusedOn(bench::measureChoice(0))) << focused().toStdString();
     press(Qt::Key_Space);
     EXPECT_EQ(model.widget(bench::conseil).caption, texts::setMass);
-    ASSERT_TRUE(tabTo(bench::HScroll1)) << focused().toStdString();
+    ASSERT_TRUE(focusedOn(bench::HScroll1)) << focused().toStdString();
     EXPECT_EQ(model.info(), texts::hintSlider);
     press(Qt::Key_Right);
     EXPECT_EQ(model.state().sampledMass, 0.01f);
@@ -185,19 +193,20 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     ASSERT_TRUE(tabTo(bench::masse)) << focused().toStdString();
     press(Qt::Key_Space);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
-    ASSERT_TRUE(tabTo(bench::UpDown1)) << focused().toStdString();
+    ASSERT_TRUE(focusedOn(bench::UpDown1)) << focused().toStdString();
     press(Qt::Key_Up);
     EXPECT_EQ(model.state().flaskVolume, 250.0f);
     ASSERT_TRUE(tabTo(bench::validvol)) << focused().toStdString();
     press(Qt::Key_Space);
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
     EXPECT_TRUE(view.widget(bench::resultat)->isVisible());
+    EXPECT_TRUE(focusedOn(bench::resultat)) << focused().toStdString();
 
     // A copper sulfate solution, taken with the volumetric pipette.
     model.Command3_Click();
     ASSERT_TRUE(tabTo(bench::bottle(7), bench::bottleCount)) << focused().toStdString();
     press(Qt::Key_Space);
-    ASSERT_TRUE(tabTo(bench::fiole)) << focused().toStdString();
+    ASSERT_TRUE(focusedOn(bench::fiole)) << focused().toStdString();
     ASSERT_TRUE(tabTo(bench::eprouvette));
     ASSERT_TRUE(tabTo(bench::pipjaug));
     press(Qt::Key_Space);
@@ -207,7 +216,7 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     EXPECT_EQ(model.state().sampledVolume, 5.0f);
     ASSERT_TRUE(tabTo(bench::validprel)) << focused().toStdString();
     press(Qt::Key_Space);
-    ASSERT_TRUE(tabTo(bench::UpDown1)) << focused().toStdString();
+    ASSERT_TRUE(focusedOn(bench::UpDown1)) << focused().toStdString();
 }
 
 TEST_F(BenchViewTest, AClickGivesTheSliderTheFocusAndItsHint)
@@ -223,4 +232,41 @@ TEST_F(BenchViewTest, AClickGivesTheSliderTheFocusAndItsHint)
     EXPECT_TRUE(slider->hasFocus());
     EXPECT_EQ(model.info(), texts::hintSlider);
     EXPECT_EQ(model.state().sampledMass, 0.01f);
+}
+
+TEST_F(BenchViewTest, EveryControlOfTheBenchShowsTheKeyboardFocus)
+{
+    placard.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&placard));
+    // Pixels that a glance tells apart: one colour channel changed by a third of its range.
+    const auto plainlyChanged = [](const QImage& a, const QImage& b) {
+        int count = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+                count += std::abs(p.red() - q.red()) > 85 || std::abs(p.green() - q.green()) > 85 ||
+                         std::abs(p.blue() - q.blue()) > 85;
+            }
+        return count;
+    };
+    const auto expectFocusSeen = [&](bench::Part part) {
+        QWidget* widget = view.widget(part);
+        ASSERT_NE(widget, nullptr) << bench::name(part).toStdString();
+        placard.setFocus();
+        const QImage unfocused = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+        const QImage focusedImage = widget->grab().toImage();
+        EXPECT_GE(plainlyChanged(unfocused, focusedImage), widget->width())
+            << bench::name(part).toStdString();
+    };
+    expectFocusSeen(bench::bottle(2));
+    model.liquide_MouseMove(0);
+    model.liquide_Click(0);
+    expectFocusSeen(bench::measureChoice(0));
+    model.Label3_Click(0);
+    expectFocusSeen(bench::HScroll1);
+    model.setHScroll1Position(100);
+    model.masse_Click();
+    expectFocusSeen(bench::UpDown1);
 }

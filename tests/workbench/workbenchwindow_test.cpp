@@ -217,6 +217,27 @@ TEST(WorkbenchWindow, NewPreparationAndUndoButtonsDriveTheBench)
     EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Dosarium"));
 }
 
+TEST(WorkbenchWindow, NumbersTakeTheFrenchCommaWhateverTheSystemLocale)
+{
+    const QLocale system;
+    QLocale::setDefault(QLocale::c());
+    Workbench w;
+    w.window.load();
+    BenchModel& bench = w.window.bench();
+    bench.liquide_MouseMove(5);
+    bench.liquide_Click(5);
+    bench.pipgrad_Click();
+    bench.validprel_Click();
+    bench.setUpDown1Position(2);
+    bench.validvol_Click();
+    QLocale::setDefault(system);
+    EXPECT_EQ(bench.widget(bench::Labelprel).caption, QStringLiteral("5,0 mL"));
+    const QString result = bench.resultDocument().toPlainText();
+    EXPECT_TRUE(result.contains(QStringLiteral("\nC = 3,00 · 10-1 mol · L-1\n")))
+        << result.toStdString();
+    EXPECT_TRUE(result.endsWith(QStringLiteral(" : 2,2 %"))) << result.toStdString();
+}
+
 namespace {
 
 // Everything of the workbench a comparison must leave alone, files included.
