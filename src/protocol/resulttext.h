@@ -21,4 +21,9 @@ inline const QString fontFamily = QStringLiteral("Arial");
 void write(QTextDocument& document, const QString& reagentPhrase,
            const std::optional<PreparationResult>& result, const QLocale& locale);
 
+// Adds, after what write() wrote, the concentration en masse of the reagent's solute and the
+// writing of both concentrations with their uncertainty.
+void appendMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
+                                       int reagentIndex, const QLocale& locale);
+
 } // namespace dosarium::resulttext
