@@ -33,8 +33,8 @@ QTextBlockFormat blockFormat(Qt::Alignment alignment)
 }
 
 struct Formats {
-    QTextCharFormat normal = charFormat(normalPointSize, false, false);
-    QTextCharFormat raised = charFormat(raisedPointSize, true, false);
+    QTextCharFormat normal = charFormat(addedPointSize, false, false);
+    QTextCharFormat raised = charFormat(addedRaisedPointSize, true, false);
 };
 
 // Digits, the power of ten they share when there is one, and the unit with its raised "-1".
@@ -57,6 +57,7 @@ void write(QTextDocument& document, const QString& reagentPhrase,
 {
     document.clear();
     document.setDefaultFont(QFont(fontFamily, int(normalPointSize)));
+    document.setDocumentMargin(documentMargin);
     QTextFrameFormat frame = document.rootFrame()->frameFormat();
     frame.setBackground(QColor(255, 255, 255));
     document.rootFrame()->setFrameFormat(frame);
@@ -108,11 +109,14 @@ void appendMassConcentrationAndWriting(QTextDocument& document, const Preparatio
     const Formats f;
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(blockFormat(Qt::AlignLeft), f.normal);
+    // The added lines start at the box's edge: the indent would cost them a line.
+    QTextBlockFormat added = blockFormat(Qt::AlignLeft);
+    added.setLeftMargin(0);
+    cursor.insertBlock(added, f.normal);
     cursor.insertText(texts::resultMassConcentration, f.normal);
     insertQuantity(cursor, f, cmFigures.digits, cmFigures.exponent, texts::resultMassUnit);
 
-    cursor.insertBlock(blockFormat(Qt::AlignLeft), f.normal);
+    cursor.insertBlock(added, f.normal);
     cursor.insertText(texts::resultWriting + texts::resultWritingC, f.normal);
     insertQuantity(
         cursor, f,

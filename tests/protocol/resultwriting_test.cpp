@@ -33,14 +33,18 @@ PreparationState stateOf(const Protocol& p)
     return s;
 }
 
-// A paragraph's text with its raised runs marked as ^{…}.
+// A paragraph's text with its raised runs marked as ^{…}, each run in the added lines' sizes.
 QString marked(const QTextBlock& block)
 {
     QString text;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment f = it.fragment();
         const QTextCharFormat format = f.charFormat();
-        if (format.baselineOffset() > 0 && format.fontPointSize() < resulttext::normalPointSize)
+        const bool raised = format.baselineOffset() > 0;
+        if (format.fontPointSize() !=
+            (raised ? resulttext::addedRaisedPointSize : resulttext::addedPointSize))
+            return QStringLiteral("size %1 in ").arg(format.fontPointSize()) + f.text();
+        if (raised)
             text += QStringLiteral("^{") + f.text() + QLatin1Char('}');
         else
             text += f.text();
