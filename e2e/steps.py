@@ -129,6 +129,7 @@ def answer_file_dialog(program, user, title, path, button):
 
 RESULT = "Résultat de la préparation"
 RAISED_SIZE = "8"
+ADDED_AFTER_RESULT = "\nConcentration en masse : "
 
 
 def choose_bottle(workbench, user, reagent):
@@ -155,11 +156,19 @@ def set_value(node, value):
 
 
 def result(workbench):
-    """The result as read aloud, and the pieces of it written raised and smaller."""
+    """The result as read aloud, and the pieces of it written raised and smaller; the lines added
+    after it, all in the smaller size, are left out of the pieces."""
     node = a11y.find(workbench, "text", RESULT)
-    runs = a11y.runs(node)
-    return a11y.text(node), [piece for piece, attributes in runs
-                             if attributes.get("size") == RAISED_SIZE]
+    text = a11y.text(node)
+    end = text.find(ADDED_AFTER_RESULT)
+    pieces, offset = [], 0
+    for piece, attributes in a11y.runs(node):
+        if 0 <= end <= offset:
+            break
+        if attributes.get("size") == RAISED_SIZE:
+            pieces.append(piece)
+        offset += len(piece)
+    return text, pieces
 
 
 def focused(root):

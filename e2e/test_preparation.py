@@ -26,6 +26,7 @@ IMPRECISE, IMPRECISION = "Précision insuffisante", "La concentration n'est pas 
 OPENING = ("Après avoir complété jusqu'au trait de jauge avec de l'eau distillée, vous avez préparé "
            "une solution aqueuse ")
 UNCERTAINTY = "Estimation de l'incertitude relative sur la concentration avec ce protocole : "
+MASS_CONCENTRATION, WRITING = "Concentration en masse : Cm = ", "Écriture du résultat : "
 BOTTLES = 9
 GLASSWARE = ("fiole jaugée", "éprouvette graduée", "pipette jaugée", "pipette graduée")
 
@@ -49,10 +50,13 @@ def test_preparations(program, workbench, user):
                 if a11y.name(n).startswith("Flacon : ")
                 and n.get_state_set().contains(a11y.Atspi.StateType.FOCUSABLE)]
 
-    def assert_result(phrase, concentration, raised, percentage):
+    def assert_result(phrase, concentration, raised, percentage, cm, writing):
+        """The result, then Cm and the writing of both values with their uncertainty; raised
+        lists the result's pieces written raised and smaller, in reading order."""
         text, pieces = steps.result(workbench)
         assert text == (f"{OPENING}{phrase}\n\nC = {concentration} mol · L-1\n\n"
-                        f"{UNCERTAINTY}{percentage} %")
+                        f"{UNCERTAINTY}{percentage} %\n{MASS_CONCENTRATION}{cm} g · L-1\n"
+                        f"{WRITING}{writing}")
         assert pieces == raised
         find("label", PREPARED)
         assert a11y.is_enabled(save)
@@ -109,7 +113,8 @@ def test_preparations(program, workbench, user):
     steps.step_selector(workbench, user, FLASK, -1)
     find("label", "100 mL")
     press(VALIDATE_FLASK)
-    assert_result("de saccharose de concentration :", "1,00 · 10-1", ["-1", "-1"], "0,5")
+    assert_result("de saccharose de concentration :", "1,00 · 10-1", ["-1", "-1"], "0,5", "34,2",
+                  "C = (1,000 ± 0,005) · 10-1 mol · L-1 et Cm = (34,2 ± 0,2) g · L-1")
 
     # "Annuler" from the result: the result goes, the flask choice comes back at 200 mL.
     user.click(cancel)
@@ -149,7 +154,8 @@ def test_preparations(program, workbench, user):
     steps.step_selector(workbench, user, FLASK, -1)
     find("label", "100 mL")
     press(VALIDATE_FLASK)
-    assert_result("d'éthanol de concentration :", "8,58", ["-1"], "2,2")
+    assert_result("d'éthanol de concentration :", "8,58", ["-1"], "2,2", "395",
+                  "C = (8,6 ± 0,2) mol · L-1 et Cm = (395 ± 9) g · L-1")
 
     # A stock solution with the volumetric pipette: 25 mL cannot go into 25 mL, it can into 50.
     press("Nouveau")
@@ -167,7 +173,8 @@ def test_preparations(program, workbench, user):
     steps.step_selector(workbench, user, FLASK, 1)
     find("label", "50 mL")
     press(VALIDATE_FLASK)
-    assert_result("d'hydroxyde de sodium de concentration :", "3,00", ["-1"], "0,4")
+    assert_result("d'hydroxyde de sodium de concentration :", "3,00", ["-1"], "0,4", "120",
+                  "C = (3,00 ± 0,02) mol · L-1 et Cm = (120,0 ± 0,5) g · L-1")
 
     # The graduated pipette, one step below its 5,0 mL, then at its top.
     press("Nouveau")
@@ -183,11 +190,19 @@ def test_preparations(program, workbench, user):
     press(VALIDATE_SAMPLE)
     steps.step_selector(workbench, user, FLASK, -2)
     press(VALIDATE_FLASK)
-    assert_result("d'acide acétique de concentration :", "3,50", ["-1"], "1,2")
+    assert_result("d'acide acétique de concentration :", "3,50", ["-1"], "1,2", "210",
+                  "C = (3,50 ± 0,05) mol · L-1 et Cm = (210 ± 3) g · L-1")
 
-    # The volumetric flask as the sampling instrument.
+    # The volumetric flask as the sampling instrument. The label read on the way shows every
+    # pictogram of the solution and its concentration en masse.
     press("Nouveau")
     steps.choose_bottle(workbench, user, "Permanganate de potassium")
+    pictograms = [a11y.name(n) for n in a11y.find_all(workbench, "image")
+                  if a11y.name(n).startswith("Danger : ")]
+    assert pictograms == ["Danger : nocif ou irritant", "Danger : grave pour la santé",
+                          "Danger : toxique pour le milieu aquatique"]
+    label = a11y.find(workbench, None, "Étiquette du flacon")
+    assert label.get_description().endswith("\nConcentration en masse : Cm = 79,0 g · L-1")
     user.click(find("push button", "fiole jaugée"))
     find("label", SET_VOLUME)
     press(VALIDATE_SAMPLE)
@@ -196,7 +211,8 @@ def test_preparations(program, workbench, user):
     find("label", "500 mL")
     press(VALIDATE_FLASK)
     assert_result("de permanganate de potassium de concentration :", "2,00 · 10-1", ["-1", "-1"],
-                  "0,4")
+                  "0,4", "31,6",
+                  "C = (2,000 ± 0,008) · 10-1 mol · L-1 et Cm = (31,6 ± 0,2) g · L-1")
 
     # A positive power of ten, written without its sign; 4,4 % draws no warning.
     press("Nouveau")
@@ -207,7 +223,8 @@ def test_preparations(program, workbench, user):
     press(VALIDATE_SAMPLE)
     steps.step_selector(workbench, user, FLASK, -3)
     press(VALIDATE_FLASK)
-    assert_result("d'acide chlorhydrique de concentration :", "1,15 · 101", ["1", "-1"], "4,4")
+    assert_result("d'acide chlorhydrique de concentration :", "1,15 · 101", ["1", "-1"], "4,4",
+                  "420", "C = (1,15 ± 0,06) · 101 mol · L-1 et Cm = (420 ± 20) g · L-1")
 
     # "Annuler" from the first step puts the bottle back.
     press("Nouveau")
@@ -229,4 +246,5 @@ def test_preparations(program, workbench, user):
     find("label", "1000 mL")
     press(VALIDATE_FLASK)
     assert steps.answer(program, user, IMPRECISE, "OK") == IMPRECISION
-    assert_result("de glucose de concentration :", "5,56 · 10-5", ["-5", "-1"], "100,0")
+    assert_result("de glucose de concentration :", "5,56 · 10-5", ["-5", "-1"], "100,0",
+                  "0,0100", "C = (6 ± 6) · 10-5 mol · L-1 et Cm = (0,01 ± 0,01) g · L-1")

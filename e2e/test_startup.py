@@ -25,6 +25,11 @@ def test_startup(program, workbench):
     # Bottle 0's label and the default hint that replaces its hover hint.
     a11y.find(workbench, "label", "Ethanol absolu")
     a11y.find(workbench, "label", "Liquide pur")
+    label = a11y.find(workbench, None, "Étiquette du flacon")
+    assert label.get_description() == ("Formule brute : C2H6O\nMasse molaire : M = 46,0 g.mol-1\n"
+                                       "Densité par rapport à l'eau : d = 0,789\n"
+                                       "Masse volumique : ρ = 0,789 g · mL-1")
+    a11y.find(workbench, "image", "Danger : inflammable")
     a11y.find(workbench, "label", DEFAULT_HINT)
     a11y.find(workbench, "label", "Choisir un composé")
     assert len(a11y.find_all(workbench, "push button")) >= 8 + 9

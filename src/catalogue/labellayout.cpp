@@ -10,6 +10,10 @@ namespace {
 constexpr double normalSize = 10.0;
 constexpr double smallSize = 8.0;
 constexpr double shift = 6.0;
+constexpr double firstLine = 104.0;
+constexpr double lineSpacing = 24.0;
+// Below the three lines every label has, a fourth for the liquids and the solutions.
+constexpr double fourthLine = firstLine + 3 * lineSpacing;
 
 // Prints pieces the way a drawing surface with a current position does: each piece starts at the
 // current point and moves x to its end.
@@ -81,6 +85,13 @@ void printPureSubstance(LabelPrinter& p, const Reagent& r)
         p.print(QStringLiteral("Densité par rapport à l'eau : "));
         p.print(QStringLiteral("d = "), true);
         p.print(r.densityText);
+        // A density relative to water is the masse volumique in g/mL, in figures.
+        p.moveTo(10, fourthLine);
+        p.print(QStringLiteral("Masse volumique : "));
+        p.print(QStringLiteral("ρ = "), true);
+        p.print(r.densityText + QStringLiteral(" g · mL"));
+        p.setSize(smallSize);
+        p.printRaised(QStringLiteral("-1"));
     } else {
         p.print(QStringLiteral("Solubilité dans l'eau à 20 °C : "));
         p.print(r.solubilityText);
@@ -117,6 +128,13 @@ void printSolution(LabelPrinter& p, const Reagent& r)
     p.print(r.concentrationText);
     p.print(QStringLiteral(" mol.L"));
     p.printRaised(QStringLiteral("-1"));
+
+    p.moveTo(10, fourthLine);
+    p.print(QStringLiteral("Concentration en masse : "));
+    p.print(QStringLiteral("Cm = "), true);
+    p.print(r.massConcentrationText + QStringLiteral(" g · L"));
+    p.setSize(smallSize);
+    p.printRaised(QStringLiteral("-1"));
 }
 
 } // namespace
@@ -127,12 +145,26 @@ QList<LabelPiece> LabelLayout::pieces(int reagentIndex, const TextMeasure& measu
     if (!reagent)
         return {};
     LabelPrinter printer(measure);
-    printer.moveTo(10, 104);
+    printer.moveTo(10, firstLine);
     if (reagentIndex < 5)
         printPureSubstance(printer, *reagent);
     else
         printSolution(printer, *reagent);
     return printer.take();
+}
+
+QStringList LabelLayout::lines(int reagentIndex)
+{
+    QStringList lines;
+    const auto noWidth = [](const QString&, double, bool) { return 0.0; };
+    for (const LabelPiece& piece : pieces(reagentIndex, noWidth)) {
+        // Raised and lowered pieces sit a quarter of a line off their line.
+        const int line = int(std::lround((piece.y - firstLine) / lineSpacing));
+        while (lines.size() <= line)
+            lines.append(QString());
+        lines[line] += piece.text;
+    }
+    return lines;
 }
 
 } // namespace dosarium

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace dosarium {
@@ -27,6 +28,8 @@ class LabelLayout {
     // The pieces for the reagent at index, in printing order; empty for an index outside the
     // catalogue.
     static QList<LabelPiece> pieces(int reagentIndex, const TextMeasure& measure);
+    // The same lines as plain text, one entry a line, as a screen reader reads them.
+    static QStringList lines(int reagentIndex);
 };
 
 } // namespace dosarium

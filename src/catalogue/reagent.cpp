@@ -5,15 +5,16 @@
 namespace dosarium {
 namespace {
 
-Reagent pureLiquid(int index, const QString& name, Hazard hazard, const QString& phrase,
-                   QList<FormulaElement> formula, const QString& massText, double mass,
-                   const QString& densityText, double density)
+Reagent pureLiquid(int index, const QString& name, Hazard hazard, QList<Pictogram> pictograms,
+                   const QString& phrase, QList<FormulaElement> formula, const QString& massText,
+                   double mass, const QString& densityText, double density)
 {
     Reagent r;
     r.index = index;
     r.name = name;
     r.kind = ReagentKind::PureLiquid;
     r.hazard = hazard;
+    r.pictograms = std::move(pictograms);
     r.resultPhrase = phrase;
     r.formula = std::move(formula);
     r.molarMassText = massText;
@@ -40,37 +41,49 @@ Reagent pureSolid(int index, const QString& name, const QString& phrase,
     return r;
 }
 
-Reagent solution(int index, const QString& name, Hazard hazard, const QString& phrase, Ion cation,
-                 Ion anion, const QString& concentrationText, double concentration,
-                 double soluteMolarMass)
+struct Stock {
+    QString concentrationText;
+    double concentration = 0.0;
+    double soluteMolarMass = 0.0;
+    QString massConcentrationText;
+};
+
+Reagent solution(int index, const QString& name, Hazard hazard, QList<Pictogram> pictograms,
+                 const QString& phrase, Ion cation, Ion anion, const Stock& stock)
 {
     Reagent r;
     r.index = index;
     r.name = name;
     r.kind = ReagentKind::AqueousSolution;
     r.hazard = hazard;
+    r.pictograms = std::move(pictograms);
     r.resultPhrase = phrase;
     r.cation = std::move(cation);
     r.anion = std::move(anion);
-    r.concentrationText = concentrationText;
-    r.concentration = concentration;
-    r.molarMass = soluteMolarMass;
+    r.concentrationText = stock.concentrationText;
+    r.concentration = stock.concentration;
+    r.stockSoluteMolarMass = stock.soluteMolarMass;
+    r.massConcentrationText = stock.massConcentrationText;
     return r;
 }
 
+// Pictograms: the harmonised classification (CLP Annex VI) of each pure substance; for the stock
+// solutions, a supplier's safety data sheet at the bottle's concentration.
 const std::array<Reagent, Catalogue::reagentCount>& reagents()
 {
     using E = FormulaElement;
+    using P = Pictogram;
     static const std::array<Reagent, Catalogue::reagentCount> all = {
-        pureLiquid(0, QStringLiteral("Ethanol absolu"), Hazard::Flammable,
+        pureLiquid(0, QStringLiteral("Ethanol absolu"), Hazard::Flammable, {P::Flammable},
                    QStringLiteral("d'éthanol de concentration :"),
                    {E{"C", "2"}, E{"H", "6"}, E{"O", ""}}, QStringLiteral("46,0"), 46,
                    QStringLiteral("0,789"), 0.789),
-        pureLiquid(1, QStringLiteral("Acétone"), Hazard::Flammable,
+        pureLiquid(1, QStringLiteral("Acétone"), Hazard::Flammable, {P::Flammable, P::Harmful},
                    QStringLiteral("d'acétone de concentration :"),
                    {E{"C", "3"}, E{"H", "6"}, E{"O", ""}}, QStringLiteral("58,0"), 58,
                    QStringLiteral("0,786"), 0.786),
         pureLiquid(2, QStringLiteral("Acide acétique (acide éthanoïque)"), Hazard::Corrosive,
+                   {P::Corrosive, P::Flammable},
                    QStringLiteral("d'acide acétique de concentration :"),
                    {E{"C", "2"}, E{"H", "4"}, E{"O", "2"}}, QStringLiteral("60,0"), 60,
                    QStringLiteral("1,05"), 1.05),
@@ -79,18 +92,23 @@ const std::array<Reagent, Catalogue::reagentCount>& reagents()
                   {E{"C", "12"}, E{"H", "22"}, E{"O", "11"}}, QStringLiteral("342,0"), 342),
         pureSolid(4, QStringLiteral("Glucose"), QStringLiteral("de glucose de concentration :"),
                   {E{"C", "6"}, E{"H", "12"}, E{"O", "6"}}, QStringLiteral("180,0"), 180),
-        solution(5, QStringLiteral("Hydroxyde de sodium"), Hazard::Corrosive,
+        solution(5, QStringLiteral("Hydroxyde de sodium"), Hazard::Corrosive, {P::Corrosive},
                  QStringLiteral("d'hydroxyde de sodium de concentration :"), Ion{"Na", "", "+"},
-                 Ion{"HO", "", "-"}, QStringLiteral("6,0"), 6, 40.0),
+                 Ion{"HO", "", "-"}, Stock{QStringLiteral("6,0"), 6, 40.0, QStringLiteral("240")}),
         solution(6, QStringLiteral("Permanganate de potassium"), Hazard::Harmful,
+                 {P::Harmful, P::HealthHazard, P::Environment},
                  QStringLiteral("de permanganate de potassium de concentration :"),
-                 Ion{"K", "", "+"}, Ion{"MnO", "4", "-"}, QStringLiteral("0,50"), 0.5, 158.0),
+                 Ion{"K", "", "+"}, Ion{"MnO", "4", "-"},
+                 Stock{QStringLiteral("0,50"), 0.5, 158.0, QStringLiteral("79,0")}),
         solution(7, QStringLiteral("Sulfate de cuivre II"), Hazard::Harmful,
+                 {P::Harmful, P::Environment},
                  QStringLiteral("de sulfate de cuivre II de concentration :"), Ion{"Cu", "", "2+"},
-                 Ion{"SO", "4", "2-"}, QStringLiteral("1,0"), 1, 159.6),
-        solution(8, QStringLiteral("Acide chlorhydrique"), Hazard::Corrosive,
-                 QStringLiteral("d'acide chlorhydrique de concentration :"), Ion{"H", "", "+"},
-                 Ion{"Cl", "", "-"}, QStringLiteral("12,0"), 12, 36.5),
+                 Ion{"SO", "4", "2-"},
+                 Stock{QStringLiteral("1,0"), 1, 159.6, QStringLiteral("160")}),
+        solution(
+            8, QStringLiteral("Acide chlorhydrique"), Hazard::Corrosive, {P::Corrosive, P::Harmful},
+            QStringLiteral("d'acide chlorhydrique de concentration :"), Ion{"H", "", "+"},
+            Ion{"Cl", "", "-"}, Stock{QStringLiteral("12,0"), 12, 36.5, QStringLiteral("438")}),
     };
     return all;
 }
@@ -113,6 +131,31 @@ QString Catalogue::kindText(ReagentKind kind)
         return QStringLiteral("Solide pur");
     case ReagentKind::AqueousSolution:
         return QStringLiteral("Solution aqueuse");
+    }
+    return {};
+}
+
+QString Catalogue::pictogramName(Pictogram pictogram)
+{
+    switch (pictogram) {
+    case Pictogram::Explosive:
+        return QStringLiteral("Danger : explosif");
+    case Pictogram::Flammable:
+        return QStringLiteral("Danger : inflammable");
+    case Pictogram::Oxidising:
+        return QStringLiteral("Danger : comburant");
+    case Pictogram::GasUnderPressure:
+        return QStringLiteral("Danger : gaz sous pression");
+    case Pictogram::Corrosive:
+        return QStringLiteral("Danger : corrosif");
+    case Pictogram::AcuteToxicity:
+        return QStringLiteral("Danger : toxicité aiguë");
+    case Pictogram::Harmful:
+        return QStringLiteral("Danger : nocif ou irritant");
+    case Pictogram::HealthHazard:
+        return QStringLiteral("Danger : grave pour la santé");
+    case Pictogram::Environment:
+        return QStringLiteral("Danger : toxique pour le milieu aquatique");
     }
     return {};
 }

@@ -11,6 +11,33 @@ enum class ReagentKind { PureLiquid, PureSolid, AqueousSolution };
 // The values are the entries of the label's pictogram array.
 enum class Hazard { None = -1, Flammable = 0, Corrosive = 1, Harmful = 2 };
 
+// The nine hazard pictograms of the European classification, numbered as SGH01 to SGH09.
+enum class Pictogram {
+    Explosive = 1,
+    Flammable,
+    Oxidising,
+    GasUnderPressure,
+    Corrosive,
+    AcuteToxicity,
+    Harmful,
+    HealthHazard,
+    Environment,
+};
+
+inline Pictogram pictogramOf(Hazard hazard)
+{
+    switch (hazard) {
+    case Hazard::Flammable:
+        return Pictogram::Flammable;
+    case Hazard::Corrosive:
+        return Pictogram::Corrosive;
+    case Hazard::Harmful:
+    case Hazard::None:
+        break;
+    }
+    return Pictogram::Harmful;
+}
+
 struct FormulaElement {
     QString symbol;
     QString count; // empty when the element appears once
@@ -27,6 +54,8 @@ struct Reagent {
     QString name;
     ReagentKind kind = ReagentKind::PureLiquid;
     Hazard hazard = Hazard::None;
+    // Every pictogram of the bottle's content at its concentration, the hazard's own first.
+    QList<Pictogram> pictograms;
     QString resultPhrase;
 
     // Pure substances.
@@ -48,7 +77,19 @@ struct Reagent {
     Ion anion;
     QString concentrationText;
     double concentration = 0.0; // mol/L
+    // The dissolved compound's molar mass (g/mol), from the same rounded atomic masses as the
+    // pure substances', and the stock's concentration en masse as its label prints it.
+    double stockSoluteMolarMass = 0.0;
+    QString massConcentrationText;
 };
+
+// The molar mass of what a preparation with this reagent dissolves: the reagent's own, or the
+// solute of a stock solution.
+inline double soluteMolarMass(const Reagent& reagent)
+{
+    return reagent.kind == ReagentKind::AqueousSolution ? reagent.stockSoluteMolarMass
+                                                        : reagent.molarMass;
+}
 
 // The persistent order of the reagents: bottle index, preparation state and saved files share it.
 class Catalogue {
@@ -66,6 +107,8 @@ class Catalogue {
     static bool isAqueousSolution(int index) { return index > 4; }
 
     static QString kindText(ReagentKind kind);
+    // What a screen reader says for the pictogram: "Danger : inflammable".
+    static QString pictogramName(Pictogram pictogram);
 };
 
 } // namespace dosarium

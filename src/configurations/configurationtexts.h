@@ -54,6 +54,7 @@ inline const QString compareWithVolumetricPipette = QStringLiteral("%1 à la pip
 inline const QString compareWithGraduatedPipette = QStringLiteral("%1 à la pipette graduée");
 inline const QString comparePowerOfTen = QStringLiteral(" · 10");
 inline const QString compareUnit = QStringLiteral(" mol · L⁻¹");
+inline const QString compareMassConcentration = QStringLiteral(" (Cm = %1)");
 inline const QString comparePercent = QStringLiteral("%1 %");
 
 inline const QString compareNothingYet = QStringLiteral(

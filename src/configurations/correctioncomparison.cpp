@@ -5,6 +5,7 @@
 #include "protocol/benchtable.h"
 #include "protocol/bottles.h"
 #include "protocol/instruments.h"
+#include "protocol/resultwriting.h"
 
 #include <QtMath>
 
@@ -47,6 +48,17 @@ QString concentrationText(const PreparationResult& r, const QLocale& locale)
     return text + compareUnit;
 }
 
+// Cm beside C, for the same solution.
+QString withMassConcentration(const QString& concentration, const PreparationResult& r,
+                              int reagentIndex, const QLocale& locale)
+{
+    const std::optional<double> cm = resultwriting::massConcentration(r, reagentIndex);
+    if (!cm)
+        return concentration;
+    return concentration + compareMassConcentration.arg(resultwriting::massConcentrationText(
+                               *cm, resultwriting::significantDigits(r), locale));
+}
+
 QString percent(qint64 tenths, const QLocale& locale)
 {
     return benchnumbers::fixed(double(tenths) / 10.0, 1, benchnumbers::doubleDigits, locale);
@@ -65,7 +77,9 @@ QStringList column(const BenchPreparation& p, const QLocale& locale)
     const std::optional<Bottle> bottle = cupboardBottle(p.state.reagentIndex);
     return {bottle ? bottle->reagentName : compareMissing, sampleText(p.state, locale),
             instruments::flaskVolumeReadout(p.state.flaskVolume, locale),
-            p.result ? concentrationText(*p.result, locale) : compareMissing,
+            p.result ? withMassConcentration(concentrationText(*p.result, locale), *p.result,
+                                             p.state.reagentIndex, locale)
+                     : compareMissing,
             p.result ? uncertaintyText(*p.result, locale) : compareMissing};
 }
 

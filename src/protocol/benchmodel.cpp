@@ -572,6 +572,9 @@ void BenchModel::reportPreparation()
     const Reagent* reagent = Catalogue::reagent(m_state.reagentIndex);
     const std::optional<PreparationResult> result = computeResult(m_state);
     resulttext::write(m_result, reagent ? reagent->resultPhrase : QString(), result, m_locale);
+    if (result)
+        resulttext::appendMassConcentrationAndWriting(m_result, *result, m_state.reagentIndex,
+                                                      m_locale);
     show(resultat);
     m_saveEnabled = true;
     // The result is on screen before the warning is.

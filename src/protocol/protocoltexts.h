@@ -52,6 +52,11 @@ inline const QString resultUnit = QStringLiteral(" mol · L");
 inline const QString resultUnitExponent = QStringLiteral("-1");
 inline const QString resultUncertainty = QStringLiteral(
     "Estimation de l'incertitude relative sur la concentration avec ce protocole : ");
+inline const QString resultMassConcentration = QStringLiteral("Concentration en masse : Cm = ");
+inline const QString resultMassUnit = QStringLiteral(" g · L");
+inline const QString resultWriting = QStringLiteral("Écriture du résultat : ");
+inline const QString resultWritingC = QStringLiteral("C = ");
+inline const QString resultWritingCm = QStringLiteral(" et Cm = ");
 
 // Tooltips and accessible names of the pictures that act as controls.
 inline const QString fioleTip = QStringLiteral("fiole jaugée");

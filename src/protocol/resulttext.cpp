@@ -2,6 +2,7 @@
 
 #include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
+#include "protocol/resultwriting.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -31,6 +32,24 @@ QTextBlockFormat blockFormat(Qt::Alignment alignment)
     return format;
 }
 
+struct Formats {
+    QTextCharFormat normal = charFormat(addedPointSize, false, false);
+    QTextCharFormat raised = charFormat(addedRaisedPointSize, true, false);
+};
+
+// Digits, the power of ten they share when there is one, and the unit with its raised "-1".
+void insertQuantity(QTextCursor& cursor, const Formats& f, const QString& digits, int exponent,
+                    const QString& unit)
+{
+    cursor.insertText(digits, f.normal);
+    if (exponent != 0) {
+        cursor.insertText(texts::resultPowerOfTen, f.normal);
+        cursor.insertText(QString::number(exponent), f.raised);
+    }
+    cursor.insertText(unit, f.normal);
+    cursor.insertText(texts::resultUnitExponent, f.raised);
+}
+
 } // namespace
 
 void write(QTextDocument& document, const QString& reagentPhrase,
@@ -38,6 +57,7 @@ void write(QTextDocument& document, const QString& reagentPhrase,
 {
     document.clear();
     document.setDefaultFont(QFont(fontFamily, int(normalPointSize)));
+    document.setDocumentMargin(documentMargin);
     QTextFrameFormat frame = document.rootFrame()->frameFormat();
     frame.setBackground(QColor(255, 255, 255));
     document.rootFrame()->setFrameFormat(frame);
@@ -72,6 +92,41 @@ void write(QTextDocument& document, const QString& reagentPhrase,
     cursor.insertText(benchnumbers::hundredthsWithOneDecimal(result->uncertainty, locale) +
                           QStringLiteral(" %"),
                       normal);
+}
+
+void appendMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
+                                       int reagentIndex, const QLocale& locale)
+{
+    const std::optional<double> cm = resultwriting::massConcentration(result, reagentIndex);
+    if (!cm)
+        return;
+    const int digits = resultwriting::significantDigits(result);
+    const double relative = resultwriting::shownRelativeUncertainty(result);
+    const resultwriting::Written cmFigures = resultwriting::threeFigures(*cm, digits, locale);
+    // C shares the power of ten the bench shows it with.
+    const int cExponent = benchnumbers::scientific(result.concentration, digits, locale).exponent;
+
+    const Formats f;
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    // The added lines start at the box's edge: the indent would cost them a line.
+    QTextBlockFormat added = blockFormat(Qt::AlignLeft);
+    added.setLeftMargin(0);
+    cursor.insertBlock(added, f.normal);
+    cursor.insertText(texts::resultMassConcentration, f.normal);
+    insertQuantity(cursor, f, cmFigures.digits, cmFigures.exponent, texts::resultMassUnit);
+
+    cursor.insertBlock(added, f.normal);
+    cursor.insertText(texts::resultWriting + texts::resultWritingC, f.normal);
+    insertQuantity(
+        cursor, f,
+        resultwriting::withUncertainty(result.concentration, relative, cExponent, digits, locale),
+        cExponent, texts::resultUnit);
+    cursor.insertText(texts::resultWritingCm, f.normal);
+    insertQuantity(
+        cursor, f,
+        resultwriting::withUncertainty(*cm, relative, cmFigures.exponent, digits, locale),
+        cmFigures.exponent, texts::resultMassUnit);
 }
 
 } // namespace dosarium::resulttext

@@ -13,6 +13,10 @@ namespace dosarium {
 namespace {
 
 const QColor textColour(0, 0, 128);
+const QString labelAccessibleName = QStringLiteral("Étiquette du flacon");
+// The smaller pictograms nestle under the first one's lower edges, as on a bottle's label.
+constexpr int besideSize = 52;
+const std::array<QPoint, 2> besideLeftRight = {QPoint(267, 147), QPoint(323, 147)};
 
 QFont labelFont(double pointSize, bool italic)
 {
@@ -58,9 +62,17 @@ EtiquetteWidget::EtiquetteWidget(QWidget* parent) : QWidget(parent)
         QLabel* pictogram = new QLabel(this);
         pictogram->setObjectName(QStringLiteral("Image1_%1").arg(i));
         pictogram->setGeometry(288, 104, 66, 66);
+        pictogram->setAccessibleName(
+            Catalogue::pictogramName(pictogramOf(static_cast<Hazard>(int(i)))));
         pictogram->hide();
         m_pictograms[i] = pictogram;
     }
+    for (QLabel*& beside : m_beside) {
+        beside = new QLabel(this);
+        beside->hide();
+    }
+    setAccessibleName(labelAccessibleName);
+    setAccessibleDescription(LabelLayout::lines(m_reagentIndex).join(QLatin1Char('\n')));
 }
 
 void EtiquetteWidget::setReagentName(const QString& name)
@@ -83,6 +95,34 @@ void EtiquetteWidget::showHazard(Hazard hazard)
                 svgPixmap(WorkbenchPictures::hazard(hazard), QSize(66, 66), devicePixelRatioF()));
         pictogram->setVisible(shown);
     }
+    showBesidePictograms();
+}
+
+void EtiquetteWidget::showBesidePictograms()
+{
+    const int shownFor = visibleHazard() != Hazard::None ? m_reagentIndex : -1;
+    if (shownFor == m_besideShownFor)
+        return;
+    m_besideShownFor = shownFor;
+    QList<Pictogram> others;
+    if (const Reagent* reagent = Catalogue::reagent(shownFor))
+        others = reagent->pictograms.mid(1);
+    // One pictogram goes to the right; two fill both places, in reading order.
+    const qsizetype first = others.size() == 1 ? 1 : 0;
+    for (qsizetype slot = 0; slot < qsizetype(m_beside.size()); ++slot) {
+        QLabel* beside = m_beside[std::size_t(slot)];
+        const qsizetype i = slot - first;
+        if (i < 0 || i >= others.size()) {
+            beside->hide();
+            continue;
+        }
+        beside->setGeometry(
+            QRect(besideLeftRight[std::size_t(slot)], QSize(besideSize, besideSize)));
+        beside->setPixmap(svgPixmap(WorkbenchPictures::besidePictogram(others[i]),
+                                    QSize(besideSize, besideSize), devicePixelRatioF()));
+        beside->setAccessibleName(Catalogue::pictogramName(others[i]));
+        beside->show();
+    }
 }
 
 void EtiquetteWidget::setReagentIndex(int index)
@@ -90,6 +130,8 @@ void EtiquetteWidget::setReagentIndex(int index)
     if (index == m_reagentIndex)
         return;
     m_reagentIndex = index;
+    setAccessibleDescription(LabelLayout::lines(index).join(QLatin1Char('\n')));
+    showBesidePictograms();
     update();
 }
 
@@ -109,6 +151,15 @@ Hazard EtiquetteWidget::visibleHazard() const
         if (!m_pictograms[i]->isHidden())
             return static_cast<Hazard>(i);
     return Hazard::None;
+}
+
+QStringList EtiquetteWidget::besidePictogramNames() const
+{
+    QStringList names;
+    for (const QLabel* beside : m_beside)
+        if (!beside->isHidden())
+            names << beside->accessibleName();
+    return names;
 }
 
 void EtiquetteWidget::paintEvent(QPaintEvent* event)

@@ -3,6 +3,7 @@
 
 #include "catalogue/reagent.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -18,7 +19,8 @@ class EtiquetteWidget : public QWidget {
 
     void setReagentName(const QString& name);
     void setKindText(const QString& kind);
-    // At most one of the three stacked pictograms is visible.
+    // At most one of the three stacked pictograms is visible; the reagent's other pictograms
+    // stand beside it, smaller, while it is.
     void showHazard(Hazard hazard);
     // The drawn lines are those of this reagent; changing it clears and redraws them.
     void setReagentIndex(int index);
@@ -27,15 +29,21 @@ class EtiquetteWidget : public QWidget {
     QString reagentName() const;
     QString kindText() const;
     Hazard visibleHazard() const;
+    // The accessible names of the pictograms shown beside the first, left to right.
+    QStringList besidePictogramNames() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void showBesidePictograms();
+
     QLabel* m_name;
     QLabel* m_kind;
     std::array<QLabel*, 3> m_pictograms{};
+    std::array<QLabel*, 2> m_beside{};
     int m_reagentIndex = 0;
+    int m_besideShownFor = -1; // the reagent whose other pictograms are shown, or -1
 };
 
 } // namespace dosarium

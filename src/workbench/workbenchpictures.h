@@ -25,4 +25,22 @@ inline QString hazard(Hazard hazard)
     return {};
 }
 
+// A pictogram drawn beside the label's first one, smaller; empty for one no reagent shows there.
+inline QString besidePictogram(Pictogram pictogram)
+{
+    switch (pictogram) {
+    case Pictogram::Flammable:
+        return QStringLiteral(":/pictures/hazards/flammable-52.svg");
+    case Pictogram::Harmful:
+        return QStringLiteral(":/pictures/hazards/harmful-52.svg");
+    case Pictogram::HealthHazard:
+        return QStringLiteral(":/pictures/hazards/health-hazard-52.svg");
+    case Pictogram::Environment:
+        return QStringLiteral(":/pictures/hazards/environment-52.svg");
+    default:
+        break;
+    }
+    return {};
+}
+
 } // namespace dosarium::WorkbenchPictures

@@ -36,7 +36,8 @@ TEST(LabelLayout, LiquidPrintsFormulaMassAndDensity)
     const auto pieces = LabelLayout::pieces(0, fixedWidth);
     EXPECT_EQ(joined(pieces),
               "[Formule brute : ][C][2][H][6][O][Masse molaire : ][M = ][46,0][ g.mol][-1]"
-              "[Densité par rapport à l'eau : ][d = ][0,789]");
+              "[Densité par rapport à l'eau : ][d = ][0,789]"
+              "[Masse volumique : ][ρ = ][0,789 g · mL][-1]");
     // "Formule brute : " is 16 characters at size 10, starting at x = 10.
     const LabelPiece& carbonCount = pieces[2];
     EXPECT_DOUBLE_EQ(carbonCount.x, 10 + 160 + 10);
@@ -50,6 +51,10 @@ TEST(LabelLayout, LiquidPrintsFormulaMassAndDensity)
     EXPECT_DOUBLE_EQ(exponent->y, 122);
     EXPECT_DOUBLE_EQ(exponent->pointSize, 8);
     EXPECT_DOUBLE_EQ(find(pieces, "Densité par rapport à l'eau : ")->y, 152);
+    // The masse volumique comes under the three lines, its exponent small.
+    EXPECT_DOUBLE_EQ(find(pieces, "Masse volumique : ")->y, 176);
+    EXPECT_DOUBLE_EQ(pieces.last().y, 170);
+    EXPECT_DOUBLE_EQ(pieces.last().pointSize, 8);
 }
 
 TEST(LabelLayout, SolidPrintsSolubilityWithSmallExponent)
@@ -78,7 +83,8 @@ TEST(LabelLayout, AnionWithSubscriptPutsItUnderTheCharge)
     }
     EXPECT_EQ(joined(LabelLayout::pieces(6, fixedWidth)),
               "[Solution aqueuse contenant les ions : ][K][+][ et MnO][-][4]"
-              "[Concentration : ][C = ][0,50][ mol.L][-1]");
+              "[Concentration : ][C = ][0,50][ mol.L][-1]"
+              "[Concentration en masse : ][Cm = ][79,0 g · L][-1]");
 }
 
 TEST(LabelLayout, SubscriptPositionIsRoundedLikeTheDrawingSurface)
@@ -98,16 +104,20 @@ TEST(LabelLayout, AnionWithoutSubscriptAndTheNormalSizeConcentrationExponent)
 {
     const auto pieces = LabelLayout::pieces(5, fixedWidth);
     EXPECT_EQ(joined(pieces), "[Solution aqueuse contenant les ions : ][Na][+][ et HO][-]"
-                              "[Concentration : ][C = ][6,0][ mol.L][-1]");
+                              "[Concentration : ][C = ][6,0][ mol.L][-1]"
+                              "[Concentration en masse : ][Cm = ][240 g · L][-1]");
     const LabelPiece* cation = find(pieces, "Na");
     EXPECT_DOUBLE_EQ(cation->x, 81);
     EXPECT_DOUBLE_EQ(cation->y, 128);
     const LabelPiece* anionCharge = find(pieces, "-");
     EXPECT_DOUBLE_EQ(anionCharge->y, 122);
     EXPECT_DOUBLE_EQ(anionCharge->pointSize, 8);
-    const LabelPiece& concentrationExponent = pieces.last();
+    const LabelPiece& concentrationExponent = *find(pieces, "-1");
     EXPECT_DOUBLE_EQ(concentrationExponent.pointSize, 10);
     EXPECT_DOUBLE_EQ(concentrationExponent.y, 146);
+    // The concentration en masse's exponent has the small size.
+    EXPECT_DOUBLE_EQ(pieces.last().pointSize, 8);
+    EXPECT_DOUBLE_EQ(pieces.last().y, 170);
 }
 
 TEST(LabelLayout, NoPiecesOutsideTheCatalogue)

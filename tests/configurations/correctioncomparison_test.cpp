@@ -65,8 +65,8 @@ TEST_F(CorrectionComparison, ShowsBothPreparationsInTheBenchFormats)
     EXPECT_EQ(cells(1), (QStringList{"Prélèvement", "5,0 mL à la pipette graduée",
                                      "5 mL à la pipette jaugée"}));
     EXPECT_EQ(cells(2), (QStringList{"Fiole jaugée", "100 mL", "100 mL"}));
-    EXPECT_EQ(cells(3),
-              (QStringList{"Concentration", "3,00 · 10⁻¹ mol · L⁻¹", "3,00 · 10⁻¹ mol · L⁻¹"}));
+    EXPECT_EQ(cells(3), (QStringList{"Concentration", "3,00 · 10⁻¹ mol · L⁻¹ (Cm = 12,0 g · L⁻¹)",
+                                     "3,00 · 10⁻¹ mol · L⁻¹ (Cm = 12,0 g · L⁻¹)"}));
     EXPECT_EQ(cells(4), (QStringList{"Incertitude relative", "2,2 %", "0,4 %"}));
     EXPECT_EQ(report.sentences,
               (QStringList{configurationtexts::compareSame,

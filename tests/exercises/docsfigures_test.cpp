@@ -262,7 +262,7 @@ QRegularExpression quotePattern(const QString& text, const QMap<QString, QString
 QRegularExpression expectedText(const Quote& quote, const BenchRun& run, const ShownResult& shown)
 {
     const double cm = massConcentration(quote.preparation);
-    const double molarMass = Catalogue::reagent(quote.preparation.reagentIndex)->molarMass;
+    const double molarMass = soluteMolarMass(*Catalogue::reagent(quote.preparation.reagentIndex));
     const int cmExponent = threeFigures(cm, false).exponent;
     const QMap<QString, QString> figures{
         {QStringLiteral("m"), quantity(quote.preparation)},

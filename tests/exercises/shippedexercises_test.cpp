@@ -180,7 +180,7 @@ QStringList massQuotes(const PreparationSource& preparation, const QString& resu
         return QStringLiteral("(%1 ± %2)").arg(written.value, written.delta) +
                exponentMarkup(exponent) + unit;
     };
-    const double molarMass = Catalogue::reagent(preparation.reagentIndex)->molarMass;
+    const double molarMass = soluteMolarMass(*Catalogue::reagent(preparation.reagentIndex));
     return {QStringLiteral("*C*_{m} = ") + figures.mantissa + exponentMarkup(figures.exponent) +
                 QStringLiteral(" g·L^{-1}"),
             writing(cm, figures.exponent, QStringLiteral(" g·L^{-1}")),

@@ -17,6 +17,7 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -60,6 +61,46 @@ TEST(WorkbenchWindow, StartUpMarksOpenAndShowsTheDefaultHint)
     EXPECT_TRUE(w.window.supertext()->isReadOnly());
     EXPECT_TRUE(w.window.supertext()->toPlainText().startsWith("Dosarium\n"));
     EXPECT_EQ(w.window.placard()->grab().toImage().pixelColor(0, 0), QColor(255, 200, 155));
+}
+
+// Every pictogram of the bottle is drawn and named for a screen reader, which also reads the
+// label's lines, the masse volumique and the concentration en masse among them.
+TEST(WorkbenchWindow, LabelsShowAndNameEveryPictogramOfTheirBottle)
+{
+    Workbench w;
+    w.window.load();
+    const EtiquetteWidget& label = *w.window.etiquette();
+    const auto shownPictures = [&] {
+        QStringList names;
+        for (const QLabel* picture : label.findChildren<QLabel*>())
+            if (picture->isVisibleTo(&label) && !picture->pixmap().isNull())
+                names << picture->accessibleName();
+        return names;
+    };
+    const QStringList expected[] = {
+        {"Danger : inflammable"},
+        {"Danger : inflammable", "Danger : nocif ou irritant"},
+        {"Danger : corrosif", "Danger : inflammable"},
+        {},
+        {},
+        {"Danger : corrosif"},
+        {"Danger : nocif ou irritant", "Danger : grave pour la santé",
+         "Danger : toxique pour le milieu aquatique"},
+        {"Danger : nocif ou irritant", "Danger : toxique pour le milieu aquatique"},
+        {"Danger : corrosif", "Danger : nocif ou irritant"},
+    };
+    for (int i : {8, 6, 0, 1, 2, 3, 4, 5, 7}) {
+        w.window.bench().liquide_MouseMove(i);
+        EXPECT_EQ(shownPictures(), expected[i]) << i;
+    }
+    w.window.bench().liquide_MouseMove(5);
+    EXPECT_TRUE(label.accessibleDescription().endsWith(
+        QStringLiteral("\nConcentration : C = 6,0 mol.L-1\nConcentration en masse : Cm = 240 g · "
+                       "L-1")));
+    w.window.bench().liquide_MouseMove(0);
+    EXPECT_EQ(label.accessibleDescription(),
+              QStringLiteral("Formule brute : C2H6O\nMasse molaire : M = 46,0 g.mol-1\nDensité par "
+                             "rapport à l'eau : d = 0,789\nMasse volumique : ρ = 0,789 g · mL-1"));
 }
 
 TEST(WorkbenchWindow, GradientsFillEveryPixelOfTheirLines)
