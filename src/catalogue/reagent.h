@@ -61,8 +61,7 @@ struct Reagent {
     // Pure substances.
     QList<FormulaElement> formula;
     QString molarMassText;
-    // g/mol; for an aqueous solution, its solute's, from the same rounded atomic masses.
-    double molarMass = 0.0;
+    double molarMass = 0.0; // g/mol
 
     // Pure liquids: density relative to water, used in g/mL.
     QString densityText;

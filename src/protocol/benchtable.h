@@ -108,9 +108,7 @@ inline constexpr std::array<Place, partCount> table = {{
     {"UpDown1", WidgetKind::SpinSelector, {392, 192}, {17, 30}, nullptr},
     {"validvol", WidgetKind::Button, {416, 196}, {65, 23}, nullptr},
     {"pissette", WidgetKind::Picture, {464, 112}, {56, 96}, "instruments/wash-bottle.svg"},
-    // Grown from 217 x 209 at (536, 8) up to the wash bottle and the cupboard's edges, so that the
-    // lines added after the result show without scrolling.
-    {"resultat", WidgetKind::RichText, {524, 4}, {241, 217}, nullptr},
+    {"resultat", WidgetKind::RichText, {536, 8}, {217, 209}, nullptr},
 }};
 
 constexpr const Place& place(Part part)

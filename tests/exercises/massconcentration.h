@@ -21,7 +21,8 @@ inline double massConcentration(const PreparationSource& preparation)
         return 0.0;
     const double litres = preparation.flask / 1000.0;
     if (Catalogue::isAqueousSolution(preparation.reagentIndex))
-        return reagent->concentration * soluteMolarMass(*reagent) * preparation.volume / preparation.flask;
+        return reagent->concentration * soluteMolarMass(*reagent) * preparation.volume /
+               preparation.flask;
     if (SamplingTool(preparation.tool) == SamplingTool::Balance)
         return preparation.mass / litres;
     return reagent->density * preparation.volume / litres;

@@ -805,7 +805,6 @@ TEST_F(BenchModelTest, FlaskSelectorEndsAndItsStartAtEveryOpening)
     }
     EXPECT_EQ(flasks.size(), instruments::flaskMaximum + 1);
     EXPECT_TRUE(model.widget(fiolefinale).picture.endsWith("/volumetric-flask-1000.svg"));
-
 }
 
 TEST_F(BenchModelTest, NumbersFollowTheLocale)
