@@ -37,13 +37,9 @@ void ConfigurationController::load(const QString& path)
     // Everything of the file is settled here before the bench is driven: from there on the
     // preparation goes down to the bench and nothing comes back.
     m_configPath = path;
-    const QString caption = captionFor(path);
     const ConfigurationLoad read = readConfiguration(path);
-    if (const std::optional<Preparation> preparation = resetForLoad(m_bench, m_messages, read)) {
-        preparation->play(m_bench);
-        m_bench.setWindowCaption(caption);
-        m_bench.requestLabelRepaint();
-    }
+    if (const std::optional<Preparation> preparation = resetForLoad(m_bench, m_messages, read))
+        apply(*preparation, path);
 }
 
 bool ConfigurationController::write(const QString& path)
