@@ -573,8 +573,10 @@ void BenchModel::reportPreparation()
     const std::optional<PreparationResult> result = computeResult(m_state);
     resulttext::write(m_result, reagent ? reagent->resultPhrase : QString(), result, m_locale);
     if (result)
-        resulttext::appendMassConcentrationAndWriting(m_result, *result, m_state.reagentIndex,
-                                                      m_locale);
+        resulttext::writeMassConcentrationAndWriting(m_resultWriting, *result, m_state.reagentIndex,
+                                                     m_locale);
+    else
+        m_resultWriting.clear();
     show(resultat);
     m_saveEnabled = true;
     // The result is on screen before the warning is.
