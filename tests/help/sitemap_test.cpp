@@ -69,32 +69,27 @@ TEST(Sitemap, StrayClosingTagsAndGarbageGiveNoEntriesAndNoCrash)
     EXPECT_EQ(tree[0].local, "/seul.html");
 }
 
-struct LocalCase {
-    const char* local;
-    const char* path;
-};
-
-class SitemapLocal : public testing::TestWithParam<LocalCase> {};
-
-TEST_P(SitemapLocal, BecomesAnArchivePath)
-{
-    EXPECT_EQ(sitemapLocalToPath(QString::fromUtf8(GetParam().local)),
-              QString::fromUtf8(GetParam().path));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locals, SitemapLocal,
-    testing::Values(LocalCase{"page.html", "/page.html"}, LocalCase{"/page.html", "/page.html"},
-                    LocalCase{"  sous\\page.html#a ", "/sous/page.html#a"},
-                    LocalCase{"ms-its:Aide.chm::/images/x.svg", "/images/x.svg"},
-                    LocalCase{"", ""}));
-
-struct ReferenceCase {
+// A text as a help file writes it and as the viewer must read it.
+struct TextCase {
     const char* written;
     const char* meant;
 };
 
-class CharacterReferences : public testing::TestWithParam<ReferenceCase> {};
+class SitemapLocal : public testing::TestWithParam<TextCase> {};
+
+TEST_P(SitemapLocal, BecomesAnArchivePath)
+{
+    EXPECT_EQ(sitemapLocalToPath(QString::fromUtf8(GetParam().written)),
+              QString::fromUtf8(GetParam().meant));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locals, SitemapLocal,
+    testing::Values(TextCase{"page.html", "/page.html"}, TextCase{"/page.html", "/page.html"},
+                    TextCase{"  sous\\page.html#a ", "/sous/page.html#a"},
+                    TextCase{"ms-its:Aide.chm::/images/x.svg", "/images/x.svg"}, TextCase{"", ""}));
+
+class CharacterReferences : public testing::TestWithParam<TextCase> {};
 
 TEST_P(CharacterReferences, AreReplacedOrKept)
 {
@@ -104,12 +99,11 @@ TEST_P(CharacterReferences, AreReplacedOrKept)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, CharacterReferences,
-    testing::Values(ReferenceCase{"Sel &amp; sucre", "Sel & sucre"},
-                    ReferenceCase{"&eacute;prouvette", "éprouvette"},
-                    ReferenceCase{"&#233;t&#xE9;", "été"}, ReferenceCase{"&#x1F9EA;", "🧪"},
-                    ReferenceCase{"&inconnu; &", "&inconnu; &"},
-                    ReferenceCase{"&#0; &#xD800; &#99999999;", "&#0; &#xD800; &#99999999;"},
-                    ReferenceCase{"a&;b", "a&;b"}, ReferenceCase{"&amp;amp;", "&amp;"}));
+    testing::Values(TextCase{"Sel &amp; sucre", "Sel & sucre"},
+                    TextCase{"&eacute;prouvette", "éprouvette"}, TextCase{"&#233;t&#xE9;", "été"},
+                    TextCase{"&#x1F9EA;", "🧪"}, TextCase{"&inconnu; &", "&inconnu; &"},
+                    TextCase{"&#0; &#xD800; &#99999999;", "&#0; &#xD800; &#99999999;"},
+                    TextCase{"a&;b", "a&;b"}, TextCase{"&amp;amp;", "&amp;"}));
 
 TEST(HtmlBytes, DecodesUtf8AndFallsBackOnWindows1252)
 {

@@ -43,6 +43,17 @@ QByteArray markerRecord(const QString& dir)
     return file.read(5);
 }
 
+// 5 mL of sodium hydroxide with the graduated pipette, made up to 100 mL.
+void measureSodaWithTheGraduatedPipette(BenchModel& bench)
+{
+    bench.liquide_MouseMove(5);
+    bench.liquide_Click(5);
+    bench.pipgrad_Click();
+    bench.validprel_Click();
+    bench.setUpDown1Position(2);
+    bench.validvol_Click();
+}
+
 } // namespace
 
 TEST(WorkbenchWindow, StartUpMarksOpenAndShowsTheDefaultHint)
@@ -265,12 +276,7 @@ TEST(WorkbenchWindow, NumbersTakeTheFrenchCommaWhateverTheSystemLocale)
     Workbench w;
     w.window.load();
     BenchModel& bench = w.window.bench();
-    bench.liquide_MouseMove(5);
-    bench.liquide_Click(5);
-    bench.pipgrad_Click();
-    bench.validprel_Click();
-    bench.setUpDown1Position(2);
-    bench.validvol_Click();
+    measureSodaWithTheGraduatedPipette(bench);
     QLocale::setDefault(system);
     EXPECT_EQ(bench.widget(bench::Labelprel).caption, QStringLiteral("5,0 mL"));
     const QString result = bench.resultDocument().toPlainText();
@@ -353,12 +359,7 @@ TEST(WorkbenchWindow, ComparingWithTheCorrectionLeavesTheWorkbenchAsItWas)
     EXPECT_TRUE(menu.entry("comparecor")->isEnabled());
 
     BenchModel& bench = w.window.bench();
-    bench.liquide_MouseMove(5);
-    bench.liquide_Click(5);
-    bench.pipgrad_Click();
-    bench.validprel_Click();
-    bench.setUpDown1Position(2);
-    bench.validvol_Click();
+    measureSodaWithTheGraduatedPipette(bench);
     ASSERT_TRUE(bench.isSaveEnabled());
     w.window.supertext()->textCursor().insertText(QStringLiteral("Ma réponse : "));
     const WorkbenchSnapshot before = snapshot(w, exercises.path());
