@@ -16,7 +16,7 @@ for target in $targets; do
 done
 for target in $targets; do
     binary=build-fuzz/fuzz/$target
-    subsystem=$(grep -l "add_executable($target " fuzz/*/CMakeLists.txt | head -1 | xargs dirname)
+    subsystem=$(grep -lw "$target" fuzz/*/CMakeLists.txt | head -1 | xargs dirname)
     corpus=$(mktemp -d)
     [ -d "$subsystem/corpus" ] && cp -r "$subsystem/corpus/." "$corpus/"
     dict=()

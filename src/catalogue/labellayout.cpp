@@ -47,6 +47,19 @@ class LabelPrinter {
         print(text);
         m_y -= shift;
     }
+    // "Masse molaire : " then "M = " in italics, then the value.
+    void printQuantity(const QString& label, const QString& symbol, const QString& value)
+    {
+        print(label);
+        print(symbol, true);
+        print(value);
+    }
+    // An exponent or a charge; what follows keeps the small size.
+    void printSmallRaised(const QString& exponent)
+    {
+        setSize(smallSize);
+        printRaised(exponent);
+    }
 
     QList<LabelPiece> take() { return std::move(m_pieces); }
 
@@ -72,31 +85,24 @@ void printPureSubstance(LabelPrinter& p, const Reagent& r)
 
     p.moveTo(10, 128);
     p.setSize(normalSize);
-    p.print(QStringLiteral("Masse molaire : "));
-    p.print(QStringLiteral("M = "), true);
-    p.print(r.molarMassText);
+    p.printQuantity(QStringLiteral("Masse molaire : "), QStringLiteral("M = "), r.molarMassText);
     p.print(QStringLiteral(" g.mol"));
-    p.setSize(smallSize);
-    p.printRaised(QStringLiteral("-1"));
+    p.printSmallRaised(QStringLiteral("-1"));
 
     p.moveTo(10, 152);
     p.setSize(normalSize);
     if (Catalogue::isPureLiquid(r.index)) {
-        p.print(QStringLiteral("Densité par rapport à l'eau : "));
-        p.print(QStringLiteral("d = "), true);
-        p.print(r.densityText);
+        p.printQuantity(QStringLiteral("Densité par rapport à l'eau : "), QStringLiteral("d = "),
+                        r.densityText);
         // A density relative to water is the masse volumique in g/mL, in figures.
         p.moveTo(10, fourthLine);
-        p.print(QStringLiteral("Masse volumique : "));
-        p.print(QStringLiteral("ρ = "), true);
-        p.print(r.densityText + QStringLiteral(" g · mL"));
-        p.setSize(smallSize);
-        p.printRaised(QStringLiteral("-1"));
+        p.printQuantity(QStringLiteral("Masse volumique : "), QStringLiteral("ρ = "),
+                        r.densityText + QStringLiteral(" g · mL"));
+        p.printSmallRaised(QStringLiteral("-1"));
     } else {
         p.print(QStringLiteral("Solubilité dans l'eau à 20 °C : "));
         p.print(r.solubilityText);
-        p.setSize(smallSize);
-        p.printRaised(r.solubilityExponent);
+        p.printSmallRaised(r.solubilityExponent);
     }
 }
 
@@ -106,8 +112,7 @@ void printSolution(LabelPrinter& p, const Reagent& r)
 
     p.moveTo(81, 128);
     p.print(r.cation.symbol);
-    p.setSize(smallSize);
-    p.printRaised(r.cation.charge);
+    p.printSmallRaised(r.cation.charge);
     p.setSize(normalSize);
     p.print(QStringLiteral(" et ") + r.anion.symbol);
     p.setSize(smallSize);
@@ -123,18 +128,15 @@ void printSolution(LabelPrinter& p, const Reagent& r)
 
     p.moveTo(10, 152);
     p.setSize(normalSize);
-    p.print(QStringLiteral("Concentration : "));
-    p.print(QStringLiteral("C = "), true);
-    p.print(r.concentrationText);
+    p.printQuantity(QStringLiteral("Concentration : "), QStringLiteral("C = "),
+                    r.concentrationText);
     p.print(QStringLiteral(" mol.L"));
     p.printRaised(QStringLiteral("-1"));
 
     p.moveTo(10, fourthLine);
-    p.print(QStringLiteral("Concentration en masse : "));
-    p.print(QStringLiteral("Cm = "), true);
-    p.print(r.massConcentrationText + QStringLiteral(" g · L"));
-    p.setSize(smallSize);
-    p.printRaised(QStringLiteral("-1"));
+    p.printQuantity(QStringLiteral("Concentration en masse : "), QStringLiteral("Cm = "),
+                    r.massConcentrationText + QStringLiteral(" g · L"));
+    p.printSmallRaised(QStringLiteral("-1"));
 }
 
 } // namespace

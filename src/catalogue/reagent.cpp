@@ -5,17 +5,26 @@
 namespace dosarium {
 namespace {
 
-Reagent pureLiquid(int index, const QString& name, Hazard hazard, QList<Pictogram> pictograms,
-                   const QString& phrase, QList<FormulaElement> formula, const QString& massText,
-                   double mass, const QString& densityText, double density)
+// What every reagent has: its place on the shelf, its name, its hazard and the words of the result.
+Reagent baseReagent(int index, const QString& name, ReagentKind kind, Hazard hazard,
+                    QList<Pictogram> pictograms, const QString& phrase)
 {
     Reagent r;
     r.index = index;
     r.name = name;
-    r.kind = ReagentKind::PureLiquid;
+    r.kind = kind;
     r.hazard = hazard;
     r.pictograms = std::move(pictograms);
     r.resultPhrase = phrase;
+    return r;
+}
+
+Reagent pureLiquid(int index, const QString& name, Hazard hazard, QList<Pictogram> pictograms,
+                   const QString& phrase, QList<FormulaElement> formula, const QString& massText,
+                   double mass, const QString& densityText, double density)
+{
+    Reagent r =
+        baseReagent(index, name, ReagentKind::PureLiquid, hazard, std::move(pictograms), phrase);
     r.formula = std::move(formula);
     r.molarMassText = massText;
     r.molarMass = mass;
@@ -27,12 +36,7 @@ Reagent pureLiquid(int index, const QString& name, Hazard hazard, QList<Pictogra
 Reagent pureSolid(int index, const QString& name, const QString& phrase,
                   QList<FormulaElement> formula, const QString& massText, double mass)
 {
-    Reagent r;
-    r.index = index;
-    r.name = name;
-    r.kind = ReagentKind::PureSolid;
-    r.hazard = Hazard::None;
-    r.resultPhrase = phrase;
+    Reagent r = baseReagent(index, name, ReagentKind::PureSolid, Hazard::None, {}, phrase);
     r.formula = std::move(formula);
     r.molarMassText = massText;
     r.molarMass = mass;
@@ -51,13 +55,8 @@ struct Stock {
 Reagent solution(int index, const QString& name, Hazard hazard, QList<Pictogram> pictograms,
                  const QString& phrase, Ion cation, Ion anion, const Stock& stock)
 {
-    Reagent r;
-    r.index = index;
-    r.name = name;
-    r.kind = ReagentKind::AqueousSolution;
-    r.hazard = hazard;
-    r.pictograms = std::move(pictograms);
-    r.resultPhrase = phrase;
+    Reagent r = baseReagent(index, name, ReagentKind::AqueousSolution, hazard,
+                            std::move(pictograms), phrase);
     r.cation = std::move(cation);
     r.anion = std::move(anion);
     r.concentrationText = stock.concentrationText;

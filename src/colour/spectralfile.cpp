@@ -21,6 +21,19 @@ bool toNumber(const QByteArray& token, double& value)
     return ok && std::isfinite(value);
 }
 
+// Each token, after its prefix, read as a number onto the end of values; false when one is not.
+bool appendNumbers(const QList<QByteArray>& tokens, const QByteArray& prefix,
+                   std::vector<double>& values)
+{
+    for (const QByteArray& token : tokens) {
+        double value = 0.0;
+        if (!token.startsWith(prefix) || !toNumber(token.mid(prefix.size()), value))
+            return false;
+        values.push_back(value);
+    }
+    return true;
+}
+
 } // namespace
 
 SpectralTable parseSpectralText(const QByteArray& text)
@@ -52,28 +65,16 @@ SpectralTable parseSpectralText(const QByteArray& text)
             }
             break;
         case Section::Format:
-            if (tokens[0] == "END_DATA_FORMAT") {
+            if (tokens[0] == "END_DATA_FORMAT")
                 section = Section::Header;
-                break;
-            }
-            for (const QByteArray& field : tokens) {
-                double nm = 0.0;
-                if (!field.startsWith("SPEC_") || !toNumber(field.mid(5), nm))
-                    return malformed();
-                wavelengths.push_back(nm);
-            }
+            else if (!appendNumbers(tokens, "SPEC_", wavelengths))
+                return malformed();
             break;
         case Section::Data:
-            if (tokens[0] == "END_DATA") {
+            if (tokens[0] == "END_DATA")
                 section = Section::Done;
-                break;
-            }
-            for (const QByteArray& token : tokens) {
-                double value = 0.0;
-                if (!toNumber(token, value))
-                    return malformed();
-                numbers.push_back(value);
-            }
+            else if (!appendNumbers(tokens, "", numbers))
+                return malformed();
             break;
         case Section::Done:
             break;

@@ -1,7 +1,8 @@
-# Compiles one help project with chmcmd. chmcmd reports a missing contents file or page as a
-# warning and still writes a file, so its messages are checked too.
+# Compiles one help project with chmcmd, with the files its folder shares with the other project
+# (SHARED) beside its own. chmcmd reports a missing contents file or page as a warning and still
+# writes a file, so its messages are checked too.
 file(REMOVE_RECURSE ${WORK})
-file(COPY ${SOURCE}/ DESTINATION ${WORK})
+file(COPY ${SOURCE}/ ${SHARED} DESTINATION ${WORK})
 execute_process(COMMAND ${CHMCMD} --no-html-scan ${PROJECT}
     WORKING_DIRECTORY ${WORK}
     RESULT_VARIABLE result

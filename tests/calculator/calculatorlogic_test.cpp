@@ -1,16 +1,10 @@
 #include "calculator/calculatorlogic.h"
 #include "calculator/machinepainting.h"
+#include "qstringprinter.h"
 
 #include <cfloat>
 #include <gtest/gtest.h>
-#include <initializer_list>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include <vector>
 
 namespace {
 
@@ -26,13 +20,21 @@ class Keys : public testing::Test {
     {
         logic.load();
     }
-    void press(std::initializer_list<K> keys)
+    void press(const std::vector<K>& keys)
     {
         for (const K key : keys)
             logic.press(key);
     }
     QString display() const { return logic.displayText(); }
     QString expression() const { return logic.expression(); }
+    // Presses each step's keys in turn and checks what the display then shows.
+    void expectDisplays(const std::vector<std::pair<std::vector<K>, const char*>>& steps)
+    {
+        for (const auto& [keys, shown] : steps) {
+            press(keys);
+            EXPECT_EQ(display(), QString::fromUtf8(shown));
+        }
+    }
 
     CalculatorSession session;
     int beeps = 0;
@@ -55,8 +57,7 @@ class KeySequence : public Keys, public testing::WithParamInterface<SequenceCase
 
 TEST_P(KeySequence, BuildsTheExpression)
 {
-    for (const K key : GetParam().keys)
-        logic.press(key);
+    press(GetParam().keys);
     EXPECT_EQ(expression(), QString::fromUtf8(GetParam().expression));
     EXPECT_EQ(display(), expression());
 }
@@ -128,27 +129,23 @@ TEST_F(Keys, ExecuteShowsTheWaitingTextThenTheResult)
 
 TEST_F(Keys, StandardResults)
 {
-    press({K::EXE});
-    EXPECT_EQ(display(), " 0");
-    press({K::B2, K::Bpoint, K::B5, K::Bpoint, K::B3, K::EXE});
-    EXPECT_EQ(display(), " 2.5");
-    press({K::B2, K::moins, K::B8, K::EXE});
-    EXPECT_EQ(display(), "-6");
-    press({K::B5, K::Command5, K::B4, K::EXE});
-    EXPECT_EQ(display(), " 1.25");
+    expectDisplays({
+        {{K::EXE}, " 0"},
+        {{K::B2, K::Bpoint, K::B5, K::Bpoint, K::B3, K::EXE}, " 2.5"},
+        {{K::B2, K::moins, K::B8, K::EXE}, "-6"},
+        {{K::B5, K::Command5, K::B4, K::EXE}, " 1.25"},
+    });
 }
 
 TEST_F(Keys, ScientificResults)
 {
     logic.setScientific(true);
-    press({K::B7, K::EXE});
-    EXPECT_EQ(display(), "7.E+00");
-    press({K::B1, K::B2, K::B3, K::B4, K::Bpoint, K::B5, K::EXE});
-    EXPECT_EQ(display(), "1.2345E+03");
-    press({K::B1, K::B2, K::B3, K::B4, K::B5, K::B6, K::B7, K::B8, K::B9, K::EXE});
-    EXPECT_EQ(display(), "1.2345679E+08");
-    press({K::B1, K::B2, K::B3, K::micro, K::div, K::B1, K::EXE});
-    EXPECT_EQ(display(), "1.23E-04");
+    expectDisplays({
+        {{K::B7, K::EXE}, "7.E+00"},
+        {{K::B1, K::B2, K::B3, K::B4, K::Bpoint, K::B5, K::EXE}, "1.2345E+03"},
+        {{K::B1, K::B2, K::B3, K::B4, K::B5, K::B6, K::B7, K::B8, K::B9, K::EXE}, "1.2345679E+08"},
+        {{K::B1, K::B2, K::B3, K::micro, K::div, K::B1, K::EXE}, "1.23E-04"},
+    });
 }
 
 TEST_F(Keys, RadiansAndDegrees)
@@ -176,8 +173,7 @@ class ErrorMessage : public Keys, public testing::WithParamInterface<ErrorCase> 
 TEST_P(ErrorMessage, IsShownWithABeepAndTheExpressionComesBack)
 {
     press({K::B1, K::EXE});
-    for (const K key : GetParam().keys)
-        logic.press(key);
+    press(GetParam().keys);
     const QString keyed = expression();
     logic.press(K::EXE);
     EXPECT_EQ(display(), QString::fromUtf8(GetParam().message));

@@ -34,84 +34,103 @@ TEST_P(Evaluation, GivesTheTextOrTheCode)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, Evaluation,
-    testing::Values(
-        EvaluationCase{"2 * (3 + sin 30)", Degrees, 0, "7"},
-        EvaluationCase{"2*(3+sin30)", Degrees, 0, "7"},
-        EvaluationCase{"invSIN .5 + 10 ^ 2", Degrees, 0, "130"}, EvaluationCase{"", Degrees, 0, ""},
-        EvaluationCase{"5", Degrees, 0, "5"}, EvaluationCase{"2 ^ 3 ^ 2", Degrees, 0, "64"},
-        EvaluationCase{"-2 ^ 2", Degrees, 0, "4"}, EvaluationCase{"2 * 3 ^ 2", Degrees, 0, "18"},
-        EvaluationCase{"2 - -3", Degrees, 0, "5"}, EvaluationCase{"2 * -3", Degrees, 0, "-6"},
-        EvaluationCase{"5 - 2 + 1", Degrees, 0, "4"}, EvaluationCase{"8 / 2 * 4", Degrees, 0, "16"},
-        EvaluationCase{"10 - 2 - 3", Degrees, 0, "5"},
-        EvaluationCase{"1E-3 * 2", Degrees, 0, ".002"},
-        EvaluationCase{"1E+3 * 2", Degrees, 0, "2000"},
-        EvaluationCase{"(1E-3)", Degrees, 0, "1E-3"},
-        EvaluationCase{"1 / 300", Degrees, 0, "3.33333333333333E-03"},
-        EvaluationCase{"1 / 3", Degrees, 0, ".333333333333333"},
-        EvaluationCase{"sin 30", Degrees, 0, ".5"}, EvaluationCase{"invCOS -1", Degrees, 0, "180"},
-        EvaluationCase{"invSIN 1", Radians, 0, "1.5707963267949"},
-        EvaluationCase{"invSIN 2", Degrees, 1, ""}, EvaluationCase{"log 1000", Degrees, 0, "3"},
-        EvaluationCase{"ln 0", Degrees, 1, ""}, EvaluationCase{"SQR -4", Degrees, 1, ""},
-        EvaluationCase{"2 / 0", Degrees, 1, ""},
-        EvaluationCase{"ln(20 + 5)", Degrees, 0, "3.2188758248682"},
-        EvaluationCase{"sin(cos 0)", Degrees, 0, "1.74524064372835E-02"},
-        EvaluationCase{"(2 + 3", Degrees, 2, ""}, EvaluationCase{"2 + 3)", Degrees, 2, ""},
-        EvaluationCase{"2 * * 3", Degrees, 3, ""}, EvaluationCase{"2 ^ / 3", Degrees, 3, ""},
-        EvaluationCase{"2 ^ + 3", Degrees, 3, ""}, EvaluationCase{"5 *", Degrees, 3, ""},
-        EvaluationCase{"5 +", Degrees, 1, ""}, EvaluationCase{"2 + * 3", Degrees, 1, ""},
-        EvaluationCase{")2 + 3(", Degrees, 1, ""}, EvaluationCase{"((2))", Degrees, 0, "2"},
-        EvaluationCase{"(2 + 3) * (4 + 5)", Degrees, 0, "45"},
-        EvaluationCase{"5 * 1 / 4", Degrees, 0, "1.25"},
-        EvaluationCase{"2.5.3", Degrees, 0, "2.5.3"},
-        EvaluationCase{"1E999", Degrees, 0, "1E999"}));
+const EvaluationCase evaluations[] = {
+    {"2 * (3 + sin 30)", Degrees, 0, "7"},
+    {"2*(3+sin30)", Degrees, 0, "7"},
+    {"invSIN .5 + 10 ^ 2", Degrees, 0, "130"},
+    {"", Degrees, 0, ""},
+    {"5", Degrees, 0, "5"},
+    {"2 ^ 3 ^ 2", Degrees, 0, "64"},
+    {"-2 ^ 2", Degrees, 0, "4"},
+    {"2 * 3 ^ 2", Degrees, 0, "18"},
+    {"2 - -3", Degrees, 0, "5"},
+    {"2 * -3", Degrees, 0, "-6"},
+    {"5 - 2 + 1", Degrees, 0, "4"},
+    {"8 / 2 * 4", Degrees, 0, "16"},
+    {"10 - 2 - 3", Degrees, 0, "5"},
+    {"1E-3 * 2", Degrees, 0, ".002"},
+    {"1E+3 * 2", Degrees, 0, "2000"},
+    {"(1E-3)", Degrees, 0, "1E-3"},
+    {"1 / 300", Degrees, 0, "3.33333333333333E-03"},
+    {"1 / 3", Degrees, 0, ".333333333333333"},
+    {"sin 30", Degrees, 0, ".5"},
+    {"invCOS -1", Degrees, 0, "180"},
+    {"invSIN 1", Radians, 0, "1.5707963267949"},
+    {"invSIN 2", Degrees, 1, ""},
+    {"log 1000", Degrees, 0, "3"},
+    {"ln 0", Degrees, 1, ""},
+    {"SQR -4", Degrees, 1, ""},
+    {"2 / 0", Degrees, 1, ""},
+    {"ln(20 + 5)", Degrees, 0, "3.2188758248682"},
+    {"sin(cos 0)", Degrees, 0, "1.74524064372835E-02"},
+    {"(2 + 3", Degrees, 2, ""},
+    {"2 + 3)", Degrees, 2, ""},
+    {"2 * * 3", Degrees, 3, ""},
+    {"2 ^ / 3", Degrees, 3, ""},
+    {"2 ^ + 3", Degrees, 3, ""},
+    {"5 *", Degrees, 3, ""},
+    {"5 +", Degrees, 1, ""},
+    {"2 + * 3", Degrees, 1, ""},
+    {")2 + 3(", Degrees, 1, ""},
+    {"((2))", Degrees, 0, "2"},
+    {"(2 + 3) * (4 + 5)", Degrees, 0, "45"},
+    {"5 * 1 / 4", Degrees, 0, "1.25"},
+    {"2.5.3", Degrees, 0, "2.5.3"},
+    {"1E999", Degrees, 0, "1E999"},
+    // Where a careless rewriting would part from the system's behaviour.
+    // Signs fold before spacing, also across brackets removed around a plain number.
+    {"---3", Degrees, 0, "-3"},
+    {"2 + +3", Degrees, 0, "5"},
+    {"5 - -(-3)", Degrees, 0, "2"},
+    {"(-3) ^ 2", Degrees, 0, "9"},
+    {"2 - sin -30", Degrees, 0, "2.5"},
+    // An exponent sign stays glued, "D" is an exponent letter too.
+    {"1 - -1E-3", Degrees, 0, "1.001"},
+    {"1D2 + 1", Degrees, 0, "101"},
+    {"1E+15 + 1", Degrees, 0, "1E+15"},
+    // A bracket around a number with an exponent is not removed by normalisation.
+    {"(2E+3) * 2", Degrees, 0, "4000"},
+    // Nested functions: without brackets in one pass, in brackets one per pass.
+    {"sin sin 30", Degrees, 0, "8.72653549837393E-03"},
+    {"SQR(9) * SQR 16", Degrees, 0, "12"},
+    {"sin (2 + 28)", Degrees, 0, ".5"},
+    // "^" before "/" before "*", leftmost first, and powers group to the left.
+    {"2 ^ 3 ^ 2 / 4", Degrees, 0, "16"},
+    {"1 - 2 + 3 - 4 + 5", Degrees, 0, "3"},
+    {"(1 + (2 * (3 + 4)))", Degrees, 0, "15"},
+    // Numbers side by side join once the spaces are removed.
+    {"2 0", Degrees, 0, "20"},
+    {"(2)(3)", Degrees, 0, "23"},
+    {"2(3 - 1)", Degrees, 0, "22"},
+    // The recount after the bracket finds the operator the new sign made.
+    {"5(0 - 2)", Degrees, 0, "3"},
+    // A bracket group left with two numbers side by side fails as the whole text does,
+    // instead of gluing them once its spaces go.
+    {"(2 + * 3) + 1", Degrees, 1, ""},
+    {"(2 + * 2)", Degrees, 1, ""},
+    {"(2 - / 2)", Degrees, 1, ""},
+    {"(5E+9 + ^ 2) + 471", Degrees, 1, ""},
+    {"2 * (1 - * 3 + 4)", Degrees, 1, ""},
+    // A group whose operator count ran short (a sign glued by an inner group became an
+    // operator) is finished by a later pass.
+    {"(5(0 - 2) + 1)", Degrees, 0, "4"},
+    {"invTAN 1", Degrees, 0, "45"},
+    {"invCOS .5", Degrees, 0, "60"},
+    {"cos 3.14159265358979", Radians, 0, "-1"},
+    {"exp 1", Degrees, 0, "2.71828182845905"},
+    {"0 ^ 0", Degrees, 0, "1"},
+    // Undefined or out of range computations.
+    {"0 ^ -1", Degrees, 1, ""},
+    {"(-8) ^ (1 / 3)", Degrees, 1, ""},
+    {"1E300 * 1E300", Degrees, 1, ""},
+    {"exp 1000", Degrees, 1, ""},
+    {"invCOS 1.5", Radians, 1, ""},
+    {"log -1", Degrees, 1, ""},
+    {"1E999 + 1", Degrees, 1, ""},
+    {"(-)", Degrees, 1, ""},
+};
 
-// Where a careless rewriting would part from the system's behaviour.
-INSTANTIATE_TEST_SUITE_P(
-    Quirks, Evaluation,
-    testing::Values(
-        // Signs fold before spacing, also across brackets removed around a plain number.
-        EvaluationCase{"---3", Degrees, 0, "-3"}, EvaluationCase{"2 + +3", Degrees, 0, "5"},
-        EvaluationCase{"5 - -(-3)", Degrees, 0, "2"}, EvaluationCase{"(-3) ^ 2", Degrees, 0, "9"},
-        EvaluationCase{"2 - sin -30", Degrees, 0, "2.5"},
-        // An exponent sign stays glued, "D" is an exponent letter too.
-        EvaluationCase{"1 - -1E-3", Degrees, 0, "1.001"},
-        EvaluationCase{"1D2 + 1", Degrees, 0, "101"},
-        EvaluationCase{"1E+15 + 1", Degrees, 0, "1E+15"},
-        // A bracket around a number with an exponent is not removed by normalisation.
-        EvaluationCase{"(2E+3) * 2", Degrees, 0, "4000"},
-        // Nested functions: without brackets in one pass, in brackets one per pass.
-        EvaluationCase{"sin sin 30", Degrees, 0, "8.72653549837393E-03"},
-        EvaluationCase{"SQR(9) * SQR 16", Degrees, 0, "12"},
-        EvaluationCase{"sin (2 + 28)", Degrees, 0, ".5"},
-        // "^" before "/" before "*", leftmost first, and powers group to the left.
-        EvaluationCase{"2 ^ 3 ^ 2 / 4", Degrees, 0, "16"},
-        EvaluationCase{"1 - 2 + 3 - 4 + 5", Degrees, 0, "3"},
-        EvaluationCase{"(1 + (2 * (3 + 4)))", Degrees, 0, "15"},
-        // Numbers side by side join once the spaces are removed.
-        EvaluationCase{"2 0", Degrees, 0, "20"}, EvaluationCase{"(2)(3)", Degrees, 0, "23"},
-        EvaluationCase{"2(3 - 1)", Degrees, 0, "22"},
-        // The recount after the bracket finds the operator the new sign made.
-        EvaluationCase{"5(0 - 2)", Degrees, 0, "3"},
-        // A bracket group left with two numbers side by side fails as the whole text does,
-        // instead of gluing them once its spaces go.
-        EvaluationCase{"(2 + * 3) + 1", Degrees, 1, ""},
-        EvaluationCase{"(2 + * 2)", Degrees, 1, ""}, EvaluationCase{"(2 - / 2)", Degrees, 1, ""},
-        EvaluationCase{"(5E+9 + ^ 2) + 471", Degrees, 1, ""},
-        EvaluationCase{"2 * (1 - * 3 + 4)", Degrees, 1, ""},
-        // A group whose operator count ran short (a sign glued by an inner group became an
-        // operator) is finished by a later pass.
-        EvaluationCase{"(5(0 - 2) + 1)", Degrees, 0, "4"},
-        EvaluationCase{"invTAN 1", Degrees, 0, "45"}, EvaluationCase{"invCOS .5", Degrees, 0, "60"},
-        EvaluationCase{"cos 3.14159265358979", Radians, 0, "-1"},
-        EvaluationCase{"exp 1", Degrees, 0, "2.71828182845905"},
-        EvaluationCase{"0 ^ 0", Degrees, 0, "1"},
-        // Undefined or out of range computations.
-        EvaluationCase{"0 ^ -1", Degrees, 1, ""}, EvaluationCase{"(-8) ^ (1 / 3)", Degrees, 1, ""},
-        EvaluationCase{"1E300 * 1E300", Degrees, 1, ""}, EvaluationCase{"exp 1000", Degrees, 1, ""},
-        EvaluationCase{"invCOS 1.5", Radians, 1, ""}, EvaluationCase{"log -1", Degrees, 1, ""},
-        EvaluationCase{"1E999 + 1", Degrees, 1, ""}, EvaluationCase{"(-)", Degrees, 1, ""}));
+INSTANTIATE_TEST_SUITE_P(Examples, Evaluation, testing::ValuesIn(evaluations));
 
 std::string nested(const std::string& function, int depth, const std::string& argument)
 {

@@ -1,4 +1,5 @@
 #include "calculator/machine.h"
+#include "qstringprinter.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -8,13 +9,6 @@
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace {
 
@@ -237,15 +231,18 @@ TEST_F(MachineWindow, EveryKeyHasItsOwnSpokenFrenchName)
         names.insert(name);
     }
     EXPECT_EQ(names.size(), 49);
-    const auto nameOf = [this](const char* key) {
-        return QAccessible::queryAccessibleInterface(this->key(key))->text(QAccessible::Name);
-    };
-    EXPECT_EQ(nameOf("btcarre"), "x au carré");
-    EXPECT_EQ(nameOf("puissance"), "x puissance y");
-    EXPECT_EQ(nameOf("racine"), "racine carrée");
-    EXPECT_EQ(nameOf("div"), "diviser");
-    EXPECT_EQ(nameOf("EFFACE"), "effacer le dernier caractère");
-    EXPECT_EQ(nameOf("B7"), "7");
+    const std::pair<const char*, const char*> spokenNames[] = {
+        {"btcarre", "x au carré"},
+        {"puissance", "x puissance y"},
+        {"racine", "racine carrée"},
+        {"div", "diviser"},
+        {"EFFACE", "effacer le dernier caractère"},
+        {"B7", "7"}};
+    for (const auto& [name, spoken] : spokenNames) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(key(name))->text(QAccessible::Name),
+                  QString::fromUtf8(spoken))
+            << name;
+    }
 }
 
 TEST_F(MachineWindow, OptionsReturnToDegreesAndStandardAtEachOpening)

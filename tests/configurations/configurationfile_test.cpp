@@ -120,43 +120,35 @@ QByteArray exampleWith(int recordNumber, const QByteArray& text)
     return recordsBytes(texts);
 }
 
+constexpr auto notConfiguration = ConfigurationStatus::NotConfiguration;
+constexpr auto unreadable = ConfigurationStatus::Unreadable;
+
+// The file as written but for one fault, what the reading says and whether the reagent was read.
+const RejectCase rejectCases[] = {
+    {"LowerCase", exampleWith(1, "dosarium"), notConfiguration, false},
+    {"EmptyFirstRecord", exampleWith(1, ""), notConfiguration, false},
+    {"TrailingBlank", exampleWith(1, "DOSARIUM "), notConfiguration, false},
+    {"EmptyFile", QByteArray(), notConfiguration, false},
+    {"FirstLengthTooLong", exampleWithLength(1, 127), unreadable, false},
+    {"ReagentLengthTooLong", exampleWithLength(2, 200), unreadable, false},
+    {"VolumeLengthTooLong", exampleWithLength(4, 127), unreadable, true},
+    {"ReagentOutOf16Bits", exampleWith(2, " 32768"), unreadable, false},
+    {"ToolOutOf16Bits", exampleWith(5, "-40000"), unreadable, true},
+    {"FlaskPositionOutOf16Bits", exampleWith(6, " 1E6"), unreadable, true},
+    {"SamplePositionOutOf16Bits", exampleWith(7, " 99999"), unreadable, true},
+    {"MassPositionOutOf32Bits", exampleWith(8, " 2147483648"), unreadable, true},
+    {"MassOutOfReals", exampleWith(9, " 1E39"), unreadable, true},
+    {"NumberOverflowsADouble", exampleWith(3, " 1E999"), unreadable, true},
+    {"CutAfterRecordFive", exampleFile.left(5 * 128), unreadable, true},
+    {"CutInsideRecordOne", exampleFile.left(5), unreadable, false},
+};
+
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ConfigurationFileRejects,
-    testing::Values(RejectCase{"LowerCase", exampleWith(1, "dosarium"),
-                               ConfigurationStatus::NotConfiguration, false},
-                    RejectCase{"EmptyFirstRecord", exampleWith(1, ""),
-                               ConfigurationStatus::NotConfiguration, false},
-                    RejectCase{"TrailingBlank", exampleWith(1, "DOSARIUM "),
-                               ConfigurationStatus::NotConfiguration, false},
-                    RejectCase{"EmptyFile", QByteArray(), ConfigurationStatus::NotConfiguration,
-                               false},
-                    RejectCase{"FirstLengthTooLong", exampleWithLength(1, 127),
-                               ConfigurationStatus::Unreadable, false},
-                    RejectCase{"ReagentLengthTooLong", exampleWithLength(2, 200),
-                               ConfigurationStatus::Unreadable, false},
-                    RejectCase{"VolumeLengthTooLong", exampleWithLength(4, 127),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"ReagentOutOf16Bits", exampleWith(2, " 32768"),
-                               ConfigurationStatus::Unreadable, false},
-                    RejectCase{"ToolOutOf16Bits", exampleWith(5, "-40000"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"FlaskPositionOutOf16Bits", exampleWith(6, " 1E6"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"SamplePositionOutOf16Bits", exampleWith(7, " 99999"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"MassPositionOutOf32Bits", exampleWith(8, " 2147483648"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"MassOutOfReals", exampleWith(9, " 1E39"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"NumberOverflowsADouble", exampleWith(3, " 1E999"),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"CutAfterRecordFive", exampleFile.left(5 * 128),
-                               ConfigurationStatus::Unreadable, true},
-                    RejectCase{"CutInsideRecordOne", exampleFile.left(5),
-                               ConfigurationStatus::Unreadable, false}),
-    [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, ConfigurationFileRejects, testing::ValuesIn(rejectCases),
+                         [](const testing::TestParamInfo<RejectCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ConfigurationFile, LastRecordWithoutItsPaddingStillReads)
 {

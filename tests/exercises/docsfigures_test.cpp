@@ -5,6 +5,7 @@
 #include "massconcentration.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
+#include "sourcetree.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,7 @@ namespace {
 
 QString docs()
 {
-    const QString root =
-        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
-    return root + QStringLiteral("/docs/");
+    return test::sourceRoot() + QStringLiteral("/docs/");
 }
 
 QString pageSource(const QString& page)

@@ -7,6 +7,7 @@
 #include "exercises/exercisehost.h"
 #include "exercises/exercisesession.h"
 #include "protocol/benchmodel.h"
+#include "qstringprinter.h"
 #include "richtext/richtextcodec.h"
 #include "scriptedmessageservice.h"
 #include "ui/textdialogs.h"
@@ -17,13 +18,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <memory>
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dosarium::testing {
 

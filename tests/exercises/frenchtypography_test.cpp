@@ -1,21 +1,20 @@
 // French spacing in the texts the project writes itself: a no-break space before « : » and inside
 // guillemets, a narrow one before « ; », « ! » and « ? ». What a text quotes from the program
 // (between guillemets, in a message cell, in code) is left as the program writes it.
+#include "sourcetree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 
+using dosarium::test::sourceRoot;
+
 namespace {
 
 constexpr QChar noBreak(0x00A0);
 constexpr QChar narrowNoBreak(0x202F);
-
-QString sourceRoot()
-{
-    return qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
-}
 
 QString readUtf8(const QString& path)
 {

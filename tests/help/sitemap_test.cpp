@@ -69,47 +69,39 @@ TEST(Sitemap, StrayClosingTagsAndGarbageGiveNoEntriesAndNoCrash)
     EXPECT_EQ(tree[0].local, "/seul.html");
 }
 
-struct LocalCase {
-    const char* local;
-    const char* path;
-};
-
-class SitemapLocal : public testing::TestWithParam<LocalCase> {};
-
-TEST_P(SitemapLocal, BecomesAnArchivePath)
-{
-    EXPECT_EQ(sitemapLocalToPath(QString::fromUtf8(GetParam().local)),
-              QString::fromUtf8(GetParam().path));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locals, SitemapLocal,
-    testing::Values(LocalCase{"page.html", "/page.html"}, LocalCase{"/page.html", "/page.html"},
-                    LocalCase{"  sous\\page.html#a ", "/sous/page.html#a"},
-                    LocalCase{"ms-its:Aide.chm::/images/x.svg", "/images/x.svg"},
-                    LocalCase{"", ""}));
-
-struct ReferenceCase {
+// A text as a help file writes it, and as the viewer must read it: a contents or index entry's
+// Local value becomes a path inside the archive; character references are replaced, an unknown or
+// invalid one kept as written.
+struct TextCase {
+    QString (*read)(const QString&);
     const char* written;
     const char* meant;
 };
 
-class CharacterReferences : public testing::TestWithParam<ReferenceCase> {};
+class HelpText : public testing::TestWithParam<TextCase> {};
 
-TEST_P(CharacterReferences, AreReplacedOrKept)
+TEST_P(HelpText, IsReadAsMeant)
 {
-    EXPECT_EQ(decodeCharacterReferences(QString::fromUtf8(GetParam().written)),
+    EXPECT_EQ(GetParam().read(QString::fromUtf8(GetParam().written)),
               QString::fromUtf8(GetParam().meant));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, CharacterReferences,
-    testing::Values(ReferenceCase{"Sel &amp; sucre", "Sel & sucre"},
-                    ReferenceCase{"&eacute;prouvette", "éprouvette"},
-                    ReferenceCase{"&#233;t&#xE9;", "été"}, ReferenceCase{"&#x1F9EA;", "🧪"},
-                    ReferenceCase{"&inconnu; &", "&inconnu; &"},
-                    ReferenceCase{"&#0; &#xD800; &#99999999;", "&#0; &#xD800; &#99999999;"},
-                    ReferenceCase{"a&;b", "a&;b"}, ReferenceCase{"&amp;amp;", "&amp;"}));
+    LocalsAndReferences, HelpText,
+    testing::Values(TextCase{sitemapLocalToPath, "page.html", "/page.html"},
+                    TextCase{sitemapLocalToPath, "/page.html", "/page.html"},
+                    TextCase{sitemapLocalToPath, "  sous\\page.html#a ", "/sous/page.html#a"},
+                    TextCase{sitemapLocalToPath, "ms-its:Aide.chm::/images/x.svg", "/images/x.svg"},
+                    TextCase{sitemapLocalToPath, "", ""},
+                    TextCase{decodeCharacterReferences, "Sel &amp; sucre", "Sel & sucre"},
+                    TextCase{decodeCharacterReferences, "&eacute;prouvette", "éprouvette"},
+                    TextCase{decodeCharacterReferences, "&#233;t&#xE9;", "été"},
+                    TextCase{decodeCharacterReferences, "&#x1F9EA;", "🧪"},
+                    TextCase{decodeCharacterReferences, "&inconnu; &", "&inconnu; &"},
+                    TextCase{decodeCharacterReferences, "&#0; &#xD800; &#99999999;",
+                             "&#0; &#xD800; &#99999999;"},
+                    TextCase{decodeCharacterReferences, "a&;b", "a&;b"},
+                    TextCase{decodeCharacterReferences, "&amp;amp;", "&amp;"}));
 
 TEST(HtmlBytes, DecodesUtf8AndFallsBackOnWindows1252)
 {

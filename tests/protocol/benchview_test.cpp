@@ -166,6 +166,13 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     };
     // Past a choice or a validation the focus is on the first control the step brought.
     const auto focusedOn = [&](bench::Part part) { return tabTo(part, 0); };
+    // Tab to a control and choose it with Space, as a student without a mouse does.
+    const auto choose = [&](bench::Part part, int presses = 1) {
+        const bool reached = tabTo(part, presses);
+        if (reached)
+            press(Qt::Key_Space);
+        return reached;
+    };
 
     // A bottle reached with Tab shows its label, as under the pointer.
     ASSERT_TRUE(tabTo(bench::bottle(1), 2));
@@ -190,32 +197,27 @@ TEST_F(BenchViewTest, TheKeyboardAloneMakesAPreparation)
     press(Qt::Key_PageDown);
     press(Qt::Key_PageUp);
     EXPECT_EQ(model.state().sampledMass, 1.0f);
-    ASSERT_TRUE(tabTo(bench::masse)) << focused().toStdString();
-    press(Qt::Key_Space);
+    ASSERT_TRUE(choose(bench::masse)) << focused().toStdString();
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::FlaskChoice);
     ASSERT_TRUE(focusedOn(bench::UpDown1)) << focused().toStdString();
     press(Qt::Key_Up);
     EXPECT_EQ(model.state().flaskVolume, 250.0f);
-    ASSERT_TRUE(tabTo(bench::validvol)) << focused().toStdString();
-    press(Qt::Key_Space);
+    ASSERT_TRUE(choose(bench::validvol)) << focused().toStdString();
     EXPECT_EQ(model.state().protocolStep, ProtocolStep::Prepared);
     EXPECT_TRUE(view.widget(bench::resultat)->isVisible());
     EXPECT_TRUE(focusedOn(bench::resultat)) << focused().toStdString();
 
     // A copper sulfate solution, taken with the volumetric pipette.
     model.Command3_Click();
-    ASSERT_TRUE(tabTo(bench::bottle(7), bench::bottleCount)) << focused().toStdString();
-    press(Qt::Key_Space);
+    ASSERT_TRUE(choose(bench::bottle(7), bench::bottleCount)) << focused().toStdString();
     ASSERT_TRUE(focusedOn(bench::fiole)) << focused().toStdString();
     ASSERT_TRUE(tabTo(bench::eprouvette));
-    ASSERT_TRUE(tabTo(bench::pipjaug));
-    press(Qt::Key_Space);
+    ASSERT_TRUE(choose(bench::pipjaug));
     EXPECT_EQ(model.state().samplingTool, SamplingTool::VolumetricPipette);
     ASSERT_TRUE(tabTo(bench::UpDown2)) << focused().toStdString();
     press(Qt::Key_Down);
     EXPECT_EQ(model.state().sampledVolume, 5.0f);
-    ASSERT_TRUE(tabTo(bench::validprel)) << focused().toStdString();
-    press(Qt::Key_Space);
+    ASSERT_TRUE(choose(bench::validprel)) << focused().toStdString();
     ASSERT_TRUE(focusedOn(bench::UpDown1)) << focused().toStdString();
 }
 

@@ -1,36 +1,15 @@
 #include "protocol/benchnumbers.h"
-#include "protocol/instruments.h"
 #include "protocol/resultcomputation.h"
+#include "samplestate.h"
 
 #include <gtest/gtest.h>
 
 using namespace dosarium;
+using namespace dosarium::test;
 
 namespace {
 
 const QLocale french(QLocale::French, QLocale::France);
-
-// A sample as the student sets it: the balance or selector position and the flask position
-// (0 to 6 for 25 to 1000 mL).
-struct Protocol {
-    int reagent;
-    SamplingTool tool;
-    int position;
-    int flaskPosition;
-};
-
-PreparationState stateOf(const Protocol& p)
-{
-    PreparationState s;
-    s.reagentIndex = qint16(p.reagent);
-    s.samplingTool = p.tool;
-    s.flaskVolume = *instruments::flaskVolumeAt(p.flaskPosition);
-    if (p.tool == SamplingTool::Balance)
-        s.sampledMass = instruments::sampledMassAt(p.position);
-    else
-        s.sampledVolume = *instruments::sampledVolumeAt(p.tool, p.position);
-    return s;
-}
 
 struct WorkedResult {
     const char* name;
@@ -47,12 +26,6 @@ void PrintTo(const WorkedResult& w, std::ostream* os)
 }
 
 class WorkedResults : public ::testing::TestWithParam<WorkedResult> {};
-
-constexpr auto balance = SamplingTool::Balance;
-constexpr auto flask = SamplingTool::VolumetricFlask;
-constexpr auto cylinder = SamplingTool::GraduatedCylinder;
-constexpr auto pipette = SamplingTool::VolumetricPipette;
-constexpr auto graduated = SamplingTool::GraduatedPipette;
 
 // Hand calculations: C = 1000 m / (M V) or 1000 ρ Vs / (M V) or c0 Vs / V; u is
 // (Cmax / C − 1) × 10000 with Cmax from the sample plus its uncertainty over V − V/500.
@@ -96,10 +69,8 @@ const WorkedResult workedResults[] = {
 TEST_P(WorkedResults, ShowTheHandCalculatedFigures)
 {
     const WorkedResult& w = GetParam();
-    const PreparationState state = stateOf(w.protocol);
-    ASSERT_EQ(checkPreparation(state), Refusal::None);
-    const std::optional<PreparationResult> r = computeResult(state);
-    ASSERT_TRUE(r.has_value());
+    const std::optional<PreparationResult> r = acceptedResult(w.protocol);
+    ASSERT_TRUE(r.has_value()) << "refused or without a result";
     const benchnumbers::Scientific c = benchnumbers::scientific(
         r->concentration,
         r->singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, french);

@@ -105,22 +105,16 @@ TEST(LibreOfficeFixtures, PicturesKeepTheirDisplaySize)
 {
     QTextDocument doc;
     ASSERT_TRUE(load("libreoffice/lo-pictures.rtf", doc));
-    QList<QTextImageFormat> images;
-    for (const TextRun& run : runs(doc)) {
-        if (run.format.isImageFormat())
-            images.append(run.format.toImageFormat());
-    }
+    const QList<QTextImageFormat> images = test::images(doc);
     ASSERT_EQ(images.size(), 2);
     EXPECT_DOUBLE_EQ(images[0].width(), 96.0);
     EXPECT_DOUBLE_EQ(images[0].height(), 48.0);
     EXPECT_DOUBLE_EQ(images[1].width(), 48.0);
     EXPECT_DOUBLE_EQ(images[1].height(), 48.0);
-    const QImage png =
-        doc.resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>();
+    const QImage png = picture(doc, images[0]);
     EXPECT_EQ(png.size(), QSize(40, 20));
     EXPECT_EQ(png.pixelColor(5, 5), QColor(255, 0, 0));
-    const QImage jpeg =
-        doc.resource(QTextDocument::ImageResource, QUrl(images[1].name())).value<QImage>();
+    const QImage jpeg = picture(doc, images[1]);
     EXPECT_EQ(jpeg.size(), QSize(30, 30));
     EXPECT_GT(jpeg.pixelColor(15, 15).blue(), 200);
     EXPECT_LT(jpeg.pixelColor(15, 15).red(), 50);

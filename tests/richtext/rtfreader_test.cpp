@@ -325,22 +325,16 @@ TEST(RtfReader, PngAndJpegPictures)
              pngHex(3, 2) + "}}b{\\pict\\jpegblip\\picscalex50\\picscaley200\\picwgoal1200" +
              "\\pichgoal600 " + jpeg.toHex() + "}c{\\pict\\pngblip 0011}d"),
         &doc));
-    QList<QTextImageFormat> images;
-    for (const TextRun& run : runs(doc)) {
-        if (run.format.isImageFormat())
-            images.append(run.format.toImageFormat());
-    }
+    const QList<QTextImageFormat> images = test::images(doc);
     ASSERT_EQ(images.size(), 2);
     EXPECT_DOUBLE_EQ(images[0].width(), 60.0);
     EXPECT_DOUBLE_EQ(images[0].height(), 40.0);
     EXPECT_DOUBLE_EQ(images[1].width(), 40.0);
     EXPECT_DOUBLE_EQ(images[1].height(), 80.0);
-    const QImage first =
-        doc.resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>();
+    const QImage first = picture(doc, images[0]);
     EXPECT_EQ(first.size(), QSize(3, 2));
     EXPECT_EQ(first.pixelColor(0, 0), QColor(Qt::green));
-    const QImage second =
-        doc.resource(QTextDocument::ImageResource, QUrl(images[1].name())).value<QImage>();
+    const QImage second = picture(doc, images[1]);
     EXPECT_EQ(second.size(), QSize(8, 4));
     EXPECT_EQ(doc.toPlainText().remove(QChar::ObjectReplacementCharacter), "abcd");
 }

@@ -1,7 +1,10 @@
 // Helpers of the RTF tests: fixtures from the source tree and runs of a document.
 #pragma once
 
+#include "qstringprinter.h"
+
 #include <QFile>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,13 +13,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
-#include <ostream>
-
-// Readable failures: gtest prints QString as its UTF-8 text.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
+#include <QUrl>
 
 namespace dosarium::test {
 
@@ -84,6 +81,22 @@ inline TextRun runAfter(const QTextDocument& doc, const QString& text)
             return all[i + 1];
     }
     return {};
+}
+
+// The pictures of the document in order, and the image one of them shows.
+inline QList<QTextImageFormat> images(const QTextDocument& doc)
+{
+    QList<QTextImageFormat> result;
+    for (const TextRun& run : runs(doc)) {
+        if (run.format.isImageFormat())
+            result.append(run.format.toImageFormat());
+    }
+    return result;
+}
+
+inline QImage picture(const QTextDocument& doc, const QTextImageFormat& format)
+{
+    return doc.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
 }
 
 inline QTextBlock blockWith(const QTextDocument& doc, const QString& text)

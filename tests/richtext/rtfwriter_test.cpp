@@ -94,13 +94,9 @@ TEST(RtfWriter, RoundTripKeepsTextAndFormats)
     EXPECT_EQ(describe(read), describe(doc));
     EXPECT_EQ(blockText(read), blockText(doc));
 
-    QTextImageFormat image;
-    for (const TextRun& run : runs(read)) {
-        if (run.format.isImageFormat())
-            image = run.format.toImageFormat();
-    }
-    const QImage pixels =
-        read.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+    const QList<QTextImageFormat> found = images(read);
+    ASSERT_FALSE(found.isEmpty());
+    const QImage pixels = picture(read, found.last());
     EXPECT_EQ(pixels.size(), QSize(4, 3));
     EXPECT_EQ(pixels.pixelColor(1, 1), QColor(0, 0, 255));
 }
