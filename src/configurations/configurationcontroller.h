@@ -18,6 +18,8 @@ struct KeptPreparation {
     Preparation preparation;
     QString caption;
     QString configPath;
+
+    bool operator==(const KeptPreparation&) const = default;
 };
 
 class ConfigurationController {

@@ -94,7 +94,7 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected,
         statementLoaded();
     if (!isBlank(names->configuration)) {
         m_configurations.load(m_exerciseDirectory + names->configuration);
-        m_statementPreparation = finishedOnWorkbench();
+        m_statementPreparation = m_configurations.finishedPreparation();
     }
     m_session.setReadOnly(false);
     m_session.setModified(false);
@@ -129,11 +129,11 @@ bool ExerciseCommands::showCorrection()
     if (!isBlank(names->configuration)) {
         // A preparation the student finished is set aside; what the exercise made is not theirs.
         const std::optional<KeptPreparation> onWorkbench = m_configurations.finishedPreparation();
-        if (onWorkbench && onWorkbench->preparation != m_statementPreparation &&
-            onWorkbench->preparation != m_correctionPreparation)
+        if (onWorkbench && onWorkbench != m_statementPreparation &&
+            onWorkbench != m_correctionPreparation)
             m_keptPreparation = onWorkbench;
         m_configurations.load(directory + names->configuration);
-        m_correctionPreparation = finishedOnWorkbench();
+        m_correctionPreparation = m_configurations.finishedPreparation();
     }
     m_session.setReadOnly(true);
     m_host.setBusy(false);
@@ -155,15 +155,10 @@ void ExerciseCommands::compareWithCorrection()
                       MessageIcon::Information);
 }
 
-std::optional<Preparation> ExerciseCommands::finishedOnWorkbench() const
-{
-    const std::optional<KeptPreparation> finished = m_configurations.finishedPreparation();
-    return finished ? std::optional(finished->preparation) : std::nullopt;
-}
-
 bool ExerciseCommands::correctionOnWorkbench() const
 {
-    return m_correctionPreparation && finishedOnWorkbench() == m_correctionPreparation;
+    return m_correctionPreparation &&
+           m_configurations.finishedPreparation() == m_correctionPreparation;
 }
 
 bool ExerciseCommands::canReturnToPreparation() const

@@ -59,9 +59,9 @@ class ExerciseCommands {
     bool closeExercise();
 
   private:
-    // The workbench still shows the preparation the correction's configuration made.
+    // The workbench still shows the preparation the correction's configuration made, named as
+    // the loading named it: a student who made the same one again made their own.
     bool correctionOnWorkbench() const;
-    std::optional<Preparation> finishedOnWorkbench() const;
 
     ExerciseSession& m_session;
     ConfigurationController& m_configurations;
@@ -75,8 +75,8 @@ class ExerciseCommands {
     QString m_correctionConfiguration;
     // What the exercise's own configurations made on the workbench, and the student's finished
     // preparation that the correction's replaced there.
-    std::optional<Preparation> m_statementPreparation;
-    std::optional<Preparation> m_correctionPreparation;
+    std::optional<KeptPreparation> m_statementPreparation;
+    std::optional<KeptPreparation> m_correctionPreparation;
     std::optional<KeptPreparation> m_keptPreparation;
 };
 

@@ -240,6 +240,12 @@ TEST(ShippedCorrections, CorrectionSetsTheStudentsPreparationAside)
     EXPECT_FALSE(exercise.commands.canReturnToPreparation());
     EXPECT_FALSE(compared().contains(compareKeptPreparation));
 
+    // Made again by the student after the correction, the correction's preparation is theirs.
+    ASSERT_TRUE(exercise.commands.showCorrection());
+    ASSERT_TRUE(exercise.prepare(*exercise.source.correctionPreparation));
+    EXPECT_FALSE(exercise.commands.canReturnToPreparation());
+    EXPECT_FALSE(compared().contains(compareKeptPreparation));
+
     // Exercise 08 puts a preparation on the workbench with its statement: it is not the student's.
     OpenedExercise other(QStringLiteral("08-acide-chlorhydrique-precision"));
     ASSERT_TRUE(other.opened);
