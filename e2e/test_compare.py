@@ -1,10 +1,14 @@
-"""Journey: the student checks a preparation against the correction of exercise 06 without
-opening the correction, first with the graduated pipette, then with the volumetric pipette."""
+"""Journey: the student checks a preparation against the correction of exercise 06, first with the
+graduated pipette, also after opening the correction and going back to that preparation, then
+with the volumetric pipette."""
 
 import accessibility as a11y
 import steps
 
 COMPARE = "Comparer ma préparation au corrigé"
+CORRECTION, BACK = "Voir la correction", "Revenir à ma préparation"
+KEPT = ("La paillasse montre la préparation du corrigé : c'est celle que vous aviez terminée "
+        "avant de voir la correction qui est comparée ici.")
 TITLE = "Comparaison avec le corrigé"
 EXERCISE = "06-soude-choix-verrerie.E12"
 SAME = ("Vous avez préparé la même solution que le corrigé : même réactif, et des concentrations "
@@ -30,13 +34,13 @@ def prepare(workbench, user, pipette, steps_down):
 def compare(program, workbench, user):
     items = steps.choose_in_exercise_menu(workbench, user, COMPARE)
     assert items[COMPARE] is True
-    return steps.answer(program, user, TITLE, "OK")
+    return steps.answer(program, user, TITLE, "OK"), items
 
 
 def test_compare_with_the_correction(program, workbench, user):
     items = steps.choose_in_exercise_menu(workbench, user, None)
-    assert list(items)[1:3] == ["Voir la correction", COMPARE]
-    assert items[COMPARE] is False
+    assert list(items)[1:4] == [CORRECTION, COMPARE, BACK]
+    assert items[COMPARE] is False and items[BACK] is False
 
     steps.open_exercise(program, workbench, user, EXERCISE)
     text = a11y.find(workbench, "text", "Texte de l'exercice")
@@ -44,9 +48,10 @@ def test_compare_with_the_correction(program, workbench, user):
 
     result = prepare(workbench, user, "pipette graduée", 0)  # starts at 5,0 mL
     shown = a11y.text(result)
-    message = compare(program, workbench, user)
+    message, items = compare(program, workbench, user)
     assert "5,0 mL à la pipette graduée" in message and "5 mL à la pipette jaugée" in message
-    assert SAME in message and LESS_PRECISE in message
+    assert SAME in message and LESS_PRECISE in message and KEPT not in message
+    assert items[BACK] is False
 
     # Nothing changed on the workbench: the bench, its result, the text and the title.
     assert a11y.text(result) == shown
@@ -54,7 +59,19 @@ def test_compare_with_the_correction(program, workbench, user):
     assert a11y.name(workbench) == "Dosarium"
     assert a11y.is_enabled(a11y.find(workbench, "push button", "Enregistrer"))
 
+    # The correction's preparation takes the bench: the student's is still the one compared, and
+    # comes back as it was.
+    steps.choose_in_exercise_menu(workbench, user, CORRECTION)
+    a11y.wait_for(lambda: a11y.text(result) != shown, "the correction's preparation")
+    message, items = compare(program, workbench, user)
+    assert message.index(KEPT) < message.index("5,0 mL à la pipette graduée")
+    assert LESS_PRECISE in message and items[BACK] is True
+    steps.choose_in_exercise_menu(workbench, user, BACK)
+    a11y.wait_for(lambda: a11y.text(result) == shown, "the student's preparation back")
+    assert a11y.name(workbench) == "Dosarium"
+    statement = a11y.text(text)
+
     prepare(workbench, user, "pipette jaugée", 1)  # 10 mL -> 5 mL
-    message = compare(program, workbench, user)
+    message, _ = compare(program, workbench, user)
     assert SAME in message and AS_PRECISE in message
     assert a11y.text(text) == statement

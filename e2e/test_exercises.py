@@ -14,6 +14,9 @@ SAVE, REOPEN, PRINT = ("Enregistrer le contenu de la fenêtre exercice", "Retrou
                        "Imprimer le contenu de la fenêtre exercice")
 CORRECTION, CLOSE = "Voir la correction", "Fermer l'exercice"
 LOSS_TITLE, LOSS_TEXT = "Abandon des données?", "Attention: perte des modifications du texte."
+REFUSED_EXERCISE = "07-saccharose-protocole-impossible.E12"
+REFUSED_TITLE = "Le simulateur et le laboratoire"
+REFUSAL_TITLE, REFUSAL = "Volume insuffisant", "Dépassement de la solubilité de ce composé."
 
 
 def editable(node):
@@ -120,3 +123,11 @@ def test_exercise_text_saved_reopened_printed_and_closed(program, workbench, use
     a11y.wait_for(lambda: a11y.text(text).startswith("Dosarium\n"), "the welcome text")
     assert a11y.text(fich) == "" and not editable(text)
     assert not steps.choose_in_exercise_menu(workbench, user, None)[CLOSE]
+
+    # The bench refuses exercise 07's preparation: the statement is on the workbench, the
+    # exercise window gone, before the refusal comes.
+    steps.open_exercise(program, workbench, user, REFUSED_EXERCISE)
+    program.alert(REFUSAL_TITLE)
+    assert not a11y.find_all(program.app, "image", "Ouvrir l'exercice sélectionné")
+    assert REFUSED_TITLE in a11y.text(text)
+    assert steps.answer(program, user, REFUSAL_TITLE, "OK") == REFUSAL

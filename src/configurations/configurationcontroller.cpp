@@ -42,6 +42,23 @@ void ConfigurationController::load(const QString& path)
         apply(*preparation, path);
 }
 
+std::optional<KeptPreparation> ConfigurationController::finishedPreparation() const
+{
+    // "Enregistrer" is enabled exactly while an accepted result is on the bench.
+    if (!m_bench.isSaveEnabled())
+        return std::nullopt;
+    return KeptPreparation{Preparation::of(m_bench), m_bench.windowCaption(), m_configPath};
+}
+
+void ConfigurationController::restore(const KeptPreparation& kept)
+{
+    m_configPath = kept.configPath;
+    m_bench.Command3_Click();
+    kept.preparation.play(m_bench);
+    m_bench.setWindowCaption(kept.caption);
+    m_bench.requestLabelRepaint();
+}
+
 bool ConfigurationController::write(const QString& path)
 {
     m_configPath = path;
@@ -62,6 +79,16 @@ ComparisonReport ConfigurationController::compareWith(const QString& path) const
     const ConfigurationTrial correction =
         student.result ? tryConfiguration(path, m_bench.locale()) : ConfigurationTrial{};
     return buildComparisonReport(student, correction, m_bench.locale());
+}
+
+ComparisonReport ConfigurationController::compareKeptWith(const std::optional<Preparation>& kept,
+                                                          const QString& path) const
+{
+    if (!kept)
+        return nothingKeptReport();
+    return buildComparisonReport(tryPreparation(*kept, m_bench.locale()).preparation,
+                                 tryConfiguration(path, m_bench.locale()), m_bench.locale(),
+                                 ComparedPreparation::KeptBeforeCorrection);
 }
 
 } // namespace dosarium

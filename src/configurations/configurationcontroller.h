@@ -12,6 +12,16 @@ namespace dosarium {
 class BenchModel;
 struct ComparisonReport;
 
+// A preparation set aside while the workbench shows another, with the caption and the file name
+// that went with it.
+struct KeptPreparation {
+    Preparation preparation;
+    QString caption;
+    QString configPath;
+
+    bool operator==(const KeptPreparation&) const = default;
+};
+
 class ConfigurationController {
   public:
     ConfigurationController(BenchModel& bench, MessageService& messages);
@@ -28,6 +38,12 @@ class ConfigurationController {
     // Resets, reads and applies `path`, reporting its own failures.
     void load(const QString& path);
 
+    // The bench's preparation once the bench accepted it, to set aside; nothing before.
+    std::optional<KeptPreparation> finishedPreparation() const;
+    // Puts a preparation set aside back as loading puts a file's: the bench reset, the preparation
+    // replayed, its caption and file name back.
+    void restore(const KeptPreparation& kept);
+
     // Writes the preparation to `path`, which becomes `configPath`; on success the caption names
     // the file, on failure the message has been shown and the caption is unchanged.
     bool write(const QString& path);
@@ -36,6 +52,10 @@ class ConfigurationController {
     // of its own: the bench, `configPath` and the file stay as they are. The file is not read
     // while the bench has no result to compare.
     ComparisonReport compareWith(const QString& path) const;
+    // The same for a preparation set aside while the bench shows the correction's, replayed on a
+    // bench of its own too; without one there is nothing to compare.
+    ComparisonReport compareKeptWith(const std::optional<Preparation>& kept,
+                                     const QString& path) const;
 
     static QString captionFor(const QString& path);
 

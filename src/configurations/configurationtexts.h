@@ -81,6 +81,15 @@ inline const QString compareNoCorrectionSolution =
     QStringLiteral("Il n'y a donc pas de solution du corrigé à comparer à la vôtre.");
 inline const QString compareCorrectionWarned =
     QStringLiteral("Le protocole du corrigé déclenche l'avertissement de la paillasse : %1");
+inline const QString compareStudentWarned =
+    QStringLiteral("Votre protocole déclenche l'avertissement de la paillasse : %1");
+inline const QString compareFlaskVolumes = QStringLiteral("Vous avez préparé %1, le corrigé %2.");
+inline const QString compareKeptPreparation =
+    QStringLiteral("La paillasse montre la préparation du corrigé : c'est celle que vous aviez "
+                   "terminée avant de voir la correction qui est comparée ici.");
+inline const QString compareNothingKept =
+    QStringLiteral("La paillasse montre la préparation du corrigé, et vous n'aviez terminé aucune "
+                   "préparation avant de voir la correction : il n'y a rien à comparer.");
 inline const QString compareQuoted = QStringLiteral("«\u00a0%1\u00a0»");
 
 inline const QString compareSame =

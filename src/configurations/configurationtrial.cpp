@@ -30,4 +30,13 @@ ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
     return {benchPreparation(model), messages.shown};
 }
 
+ConfigurationTrial tryPreparation(const Preparation& preparation, const QLocale& locale)
+{
+    RecordedMessages messages;
+    BenchModel model(messages, locale);
+    model.Command3_Click();
+    preparation.play(model);
+    return {benchPreparation(model), messages.shown};
+}
+
 } // namespace dosarium

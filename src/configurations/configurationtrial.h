@@ -1,7 +1,8 @@
-// A configuration file replayed, as loading replays it, on a bench of its own that no window
-// shows: the workbench, `configPath` and the file stay as they are.
+// A configuration file or a preparation replayed, as loading replays it, on a bench of its own that
+// no window shows: the workbench, `configPath` and the file stay as they are.
 #pragma once
 
+#include "protocol/preparation.h"
 #include "protocol/preparationcomparison.h"
 #include "ui/messageservice.h"
 
@@ -18,5 +19,6 @@ struct ConfigurationTrial {
 };
 
 ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale);
+ConfigurationTrial tryPreparation(const Preparation& preparation, const QLocale& locale);
 
 } // namespace dosarium

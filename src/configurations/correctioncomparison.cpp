@@ -5,6 +5,7 @@
 #include "protocol/benchtable.h"
 #include "protocol/bottles.h"
 #include "protocol/instruments.h"
+#include "protocol/protocoltexts.h"
 #include "protocol/resultwriting.h"
 
 #include <QtMath>
@@ -127,6 +128,17 @@ QString ratioText(double ratio, const QLocale& locale)
     return (ratio >= 1.0 ? compareTimesMore : compareTimesLess).arg(number);
 }
 
+// Same solution or not, a student who made another volume of it is told so.
+QStringList withFlaskVolumes(QStringList sentences, const BenchPreparation& student,
+                             const BenchPreparation& correction, const QLocale& locale)
+{
+    const QString mine = instruments::flaskVolumeReadout(student.state.flaskVolume, locale);
+    const QString theirs = instruments::flaskVolumeReadout(correction.state.flaskVolume, locale);
+    if (mine != theirs)
+        sentences.insert(1, compareFlaskVolumes.arg(mine, theirs));
+    return sentences;
+}
+
 QStringList verdictSentences(const PreparationComparison& c, const BenchPreparation& student,
                              const BenchPreparation& correction, const QLocale& locale)
 {
@@ -162,9 +174,12 @@ QStringList verdictSentences(const PreparationComparison& c, const BenchPreparat
 } // namespace
 
 ComparisonReport buildComparisonReport(const BenchPreparation& student,
-                                       const ConfigurationTrial& correction, const QLocale& locale)
+                                       const ConfigurationTrial& correction, const QLocale& locale,
+                                       ComparedPreparation compared)
 {
     ComparisonReport report;
+    if (compared == ComparedPreparation::KeptBeforeCorrection)
+        report.subject = compareKeptPreparation;
     report.comparison = comparePreparations(student, correction.preparation);
     if (report.comparison.verdict == ComparisonVerdict::StudentNotPrepared) {
         report.sentences = {unfinishedText(student.state.protocolStep)};
@@ -181,15 +196,28 @@ ComparisonReport buildComparisonReport(const BenchPreparation& student,
         report.sentences = correctionFailureSentences(correction);
         return report;
     }
-    report.sentences = verdictSentences(report.comparison, student, correction.preparation, locale);
+    report.sentences = withFlaskVolumes(
+        verdictSentences(report.comparison, student, correction.preparation, locale), student,
+        correction.preparation, locale);
+    if (report.comparison.studentWarned)
+        report.sentences << compareStudentWarned.arg(compareQuoted.arg(texts::imprecisionWarning));
     if (report.comparison.correctionWarned)
         report.sentences << compareCorrectionWarned.arg(quoted(correction.messages));
+    return report;
+}
+
+ComparisonReport nothingKeptReport()
+{
+    ComparisonReport report;
+    report.sentences = {compareNothingKept};
     return report;
 }
 
 QString comparisonMessageText(const ComparisonReport& report)
 {
     QString html;
+    if (!report.subject.isEmpty())
+        html += QStringLiteral("<p>") + report.subject.toHtmlEscaped() + QStringLiteral("</p>");
     if (!report.rows.isEmpty()) {
         const auto cell = [](const char* tag, const QString& text) {
             return QStringLiteral("<%1 align=\"left\">%2</%1>")

@@ -21,13 +21,24 @@ struct ComparisonRow {
 
 struct ComparisonReport {
     PreparationComparison comparison;
+    // What is compared, said before the rows when it is not the preparation the workbench shows.
+    QString subject;
     // Empty while the student has nothing to compare: the correction is not shown then.
     QList<ComparisonRow> rows;
     QStringList sentences;
 };
 
-ComparisonReport buildComparisonReport(const BenchPreparation& student,
-                                       const ConfigurationTrial& correction, const QLocale& locale);
+// The student's preparation compared: the one the workbench shows, or the one kept aside when the
+// correction's took its place on the workbench.
+enum class ComparedPreparation { OnTheWorkbench, KeptBeforeCorrection };
+
+ComparisonReport
+buildComparisonReport(const BenchPreparation& student, const ConfigurationTrial& correction,
+                      const QLocale& locale,
+                      ComparedPreparation compared = ComparedPreparation::OnTheWorkbench);
+
+// The workbench shows the correction's preparation and none of the student's was kept before it.
+ComparisonReport nothingKeptReport();
 
 // The message box's text: the rows as a table under the two column headings, then the sentences.
 QString comparisonMessageText(const ComparisonReport& report);

@@ -64,7 +64,8 @@ std::optional<ExercisePreview> ExerciseCommands::preview(const QString& exercise
     return preview;
 }
 
-bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected)
+bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected,
+                                    const std::function<void()>& statementLoaded)
 {
     if (isBlank(exerciseFile))
         return false;
@@ -87,8 +88,14 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected)
     m_correctionConfiguration = correction && !isBlank(correction->configuration)
                                     ? m_exerciseDirectory + correction->configuration
                                     : QString();
-    if (!isBlank(names->configuration))
+    m_keptPreparation.reset();
+    m_statementPreparation.reset();
+    if (statementLoaded)
+        statementLoaded();
+    if (!isBlank(names->configuration)) {
         m_configurations.load(m_exerciseDirectory + names->configuration);
+        m_statementPreparation = m_configurations.finishedPreparation();
+    }
     m_session.setReadOnly(false);
     m_session.setModified(false);
     return true;
@@ -119,8 +126,15 @@ bool ExerciseCommands::showCorrection()
             return false;
         }
     }
-    if (!isBlank(names->configuration))
+    if (!isBlank(names->configuration)) {
+        // A preparation the student finished is set aside; what the exercise made is not theirs.
+        const std::optional<KeptPreparation> onWorkbench = m_configurations.finishedPreparation();
+        if (onWorkbench && onWorkbench != m_statementPreparation &&
+            onWorkbench != m_correctionPreparation)
+            m_keptPreparation = onWorkbench;
         m_configurations.load(directory + names->configuration);
+        m_correctionPreparation = m_configurations.finishedPreparation();
+    }
     m_session.setReadOnly(true);
     m_host.setBusy(false);
     m_session.setModified(false);
@@ -131,9 +145,31 @@ void ExerciseCommands::compareWithCorrection()
 {
     if (m_correctionConfiguration.isEmpty())
         return;
-    const ComparisonReport report = m_configurations.compareWith(m_correctionConfiguration);
+    const ComparisonReport report =
+        correctionOnWorkbench()
+            ? m_configurations.compareKeptWith(
+                  m_keptPreparation ? std::optional(m_keptPreparation->preparation) : std::nullopt,
+                  m_correctionConfiguration)
+            : m_configurations.compareWith(m_correctionConfiguration);
     m_messages.inform(comparisonMessageText(report), ExerciseTexts::compareTitle,
                       MessageIcon::Information);
+}
+
+bool ExerciseCommands::correctionOnWorkbench() const
+{
+    return m_correctionPreparation &&
+           m_configurations.finishedPreparation() == m_correctionPreparation;
+}
+
+bool ExerciseCommands::canReturnToPreparation() const
+{
+    return m_keptPreparation && correctionOnWorkbench();
+}
+
+void ExerciseCommands::returnToPreparation()
+{
+    if (canReturnToPreparation())
+        m_configurations.restore(*m_keptPreparation);
 }
 
 void ExerciseCommands::saveText()

@@ -2,14 +2,15 @@
 // printing and closing the text, with the loss guard that protects unsaved edits.
 #pragma once
 
+#include "configurations/configurationcontroller.h"
 #include "exercises/exercisefile.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace dosarium {
 
-class ConfigurationController;
 class ExerciseHost;
 class ExerciseSession;
 class MessageService;
@@ -37,19 +38,31 @@ class ExerciseCommands {
     // Reads what the preview shows; the read-failure message is shown when it cannot.
     std::optional<ExercisePreview> preview(const QString& exerciseFile);
     // Loads the statement and its configuration; true when the exercise window may close.
-    bool openExercise(const QString& exerciseFile, bool corrected);
+    // `statementLoaded` runs once the statement is in the text, before the configuration is
+    // replayed, so that the student reads the statement before any message of the bench.
+    bool openExercise(const QString& exerciseFile, bool corrected,
+                      const std::function<void()>& statementLoaded = {});
 
     // The commands of the exercise menu; those returning true end by closing the exercise window.
     bool showCorrection();
     // Replays the correction's configuration on a bench of its own and tells the student how
-    // the preparation on the workbench compares; nothing else changes.
+    // their preparation compares: the one on the workbench, or the one the correction's replaced
+    // there while the workbench still shows the correction's; nothing else changes.
     void compareWithCorrection();
+    // The workbench shows the correction's preparation, which replaced one of the student's.
+    bool canReturnToPreparation() const;
+    // Replays the student's preparation that the correction's replaced, as opening a file does.
+    void returnToPreparation();
     void saveText();
     void reopenText();
     void printText();
     bool closeExercise();
 
   private:
+    // The workbench still shows the preparation the correction's configuration made, named as
+    // the loading named it: a student who made the same one again made their own.
+    bool correctionOnWorkbench() const;
+
     ExerciseSession& m_session;
     ConfigurationController& m_configurations;
     ExerciseHost& m_host;
@@ -60,6 +73,11 @@ class ExerciseCommands {
     QString m_openedExerciseDirectory;
     // The full path of the correction's configuration, empty when the exercise has none.
     QString m_correctionConfiguration;
+    // What the exercise's own configurations made on the workbench, and the student's finished
+    // preparation that the correction's replaced there.
+    std::optional<KeptPreparation> m_statementPreparation;
+    std::optional<KeptPreparation> m_correctionPreparation;
+    std::optional<KeptPreparation> m_keptPreparation;
 };
 
 } // namespace dosarium

@@ -58,22 +58,26 @@ void ExerciseMenu::createMenu(ExerciseWindow* window)
     add("openexo", ExerciseTexts::menuOpenExercise, &ExerciseMenu::openexo_Click);
     add("opencor", ExerciseTexts::menuShowCorrection, &ExerciseMenu::opencor_Click);
     add("comparecor", ExerciseTexts::menuCompare, &ExerciseMenu::comparecor_Click);
+    add("retourprep", ExerciseTexts::menuReturnToPreparation, &ExerciseMenu::retourprep_Click);
     m_menu->addSeparator();
     add("savetexte", ExerciseTexts::menuSaveText, &ExerciseMenu::savetexte_Click);
     add("opentexte", ExerciseTexts::menuReopenText, &ExerciseMenu::opentexte_Click);
     add("imprimetexte", ExerciseTexts::menuPrintText, &ExerciseMenu::imprimetexte_Click);
     m_menu->addSeparator();
     add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
-    connect(m_menu, &QMenu::aboutToShow, this, [this] {
-        entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
-        entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
-    });
+    connect(m_menu, &QMenu::aboutToShow, this, [this] { updateCorrectionEntries(); });
+}
+
+void ExerciseMenu::updateCorrectionEntries()
+{
+    entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
+    entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
+    entry("retourprep")->setEnabled(m_commands.canReturnToPreparation());
 }
 
 void ExerciseMenu::updateEntries()
 {
-    entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
-    entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
+    updateCorrectionEntries();
     entry("Closexo")->setEnabled(!m_commands.session().fileName().isEmpty());
 }
 
@@ -113,6 +117,11 @@ void ExerciseMenu::opencor_Click()
 void ExerciseMenu::comparecor_Click()
 {
     m_commands.compareWithCorrection();
+}
+
+void ExerciseMenu::retourprep_Click()
+{
+    m_commands.returnToPreparation();
 }
 
 void ExerciseMenu::savetexte_Click()

@@ -51,6 +51,7 @@ class ExerciseMenu : public QObject {
     void openexo_Click();
     void opencor_Click();
     void comparecor_Click();
+    void retourprep_Click();
     void savetexte_Click();
     void opentexte_Click();
     void imprimetexte_Click();
@@ -62,6 +63,7 @@ class ExerciseMenu : public QObject {
 
   private:
     void createMenu(ExerciseWindow* window);
+    void updateCorrectionEntries();
     void closeWindow();
 
     ExerciseHost& m_host;

@@ -22,6 +22,7 @@ inline const QString menuOpenExercise =
     QStringLiteral("Ouvrir un exercice (énoncé + configuration)");
 inline const QString menuShowCorrection = QStringLiteral("Voir la correction");
 inline const QString menuCompare = QStringLiteral("Comparer ma préparation au corrigé");
+inline const QString menuReturnToPreparation = QStringLiteral("Revenir à ma préparation");
 inline const QString menuSaveText = QStringLiteral("Enregistrer le contenu de la fenêtre exercice");
 inline const QString menuReopenText = QStringLiteral("Retrouver un texte");
 inline const QString menuPrintText = QStringLiteral("Imprimer le contenu de la fenêtre exercice");

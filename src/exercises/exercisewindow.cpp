@@ -254,7 +254,14 @@ void ExerciseWindow::ouvreur_Click()
     m_frame2->show();
     m_frame2->raise();
     m_frame2->repaint();
-    const bool opened = m_commands.openExercise(m_fichierexo->text(), m_previewCorrected);
+    // Once the statement is in the text, the workbench shows it before the bench's messages.
+    const bool opened = m_commands.openExercise(m_fichierexo->text(), m_previewCorrected, [this] {
+        hide();
+        if (QWidget* workbench = parentWidget()) {
+            workbench->activateWindow();
+            workbench->repaint();
+        }
+    });
     m_frame2->hide();
     if (opened)
         accept();

@@ -43,6 +43,7 @@ PreparationComparison comparePreparations(const BenchPreparation& student,
     }
     const PreparationResult& mine = *student.result;
     const PreparationResult& theirs = *correction.result;
+    comparison.studentWarned = needsImprecisionWarning(mine.uncertainty);
     comparison.correctionWarned = needsImprecisionWarning(theirs.uncertainty);
 
     const int studentTenths = benchnumbers::roundedTenths(mine.uncertainty);

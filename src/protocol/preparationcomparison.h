@@ -31,7 +31,8 @@ enum class ComparisonVerdict {
 
 struct PreparationComparison {
     ComparisonVerdict verdict = ComparisonVerdict::StudentNotPrepared;
-    // The correction's own result is above the bench's precision limit.
+    // Each result above the bench's precision limit, which drew its warning.
+    bool studentWarned = false;
     bool correctionWarned = false;
     // Both in tenths of a percent, the precision the bench shows uncertainties with: the gap
     // |C student - C correction| / C correction, and the larger of the two uncertainties.

@@ -93,6 +93,24 @@ TEST_F(CorrectionComparison, TellsWhatToFinishBeforeComparing)
     EXPECT_EQ(sentences(), QStringList{configurationtexts::compareFinishFlask});
 }
 
+// The same solution made in another volume, or by a protocol the bench warned about: the student
+// reads both, the warning in the bench's own words.
+TEST_F(CorrectionComparison, TellsTheVolumeMadeAndTheWarningTheStudentDrew)
+{
+    prepare(measured(sodiumHydroxide, SamplingTool::VolumetricPipette, 10, 200));
+    EXPECT_EQ(against(measured(sodiumHydroxide, SamplingTool::VolumetricPipette, 5, 100))
+                  .sentences.mid(0, 2),
+              (QStringList{configurationtexts::compareSame,
+                           "Vous avez préparé 200 mL, le corrigé 100 mL."}));
+
+    prepare(measured(hydrochloricAcid, SamplingTool::GraduatedCylinder, 10, 25));
+    const QStringList warned =
+        against(measured(hydrochloricAcid, SamplingTool::VolumetricPipette, 10, 25)).sentences;
+    EXPECT_EQ(warned.last(), "Votre protocole déclenche l'avertissement de la paillasse : "
+                             "«\u00a0La concentration n'est pas précise avec ce protocole.\u00a0»");
+    EXPECT_FALSE(warned.join(' ').contains("Vous avez préparé 25 mL"));
+}
+
 // Corrections the bench refuses or warns about, or cannot load, are reported in its own words.
 TEST_F(CorrectionComparison, QuotesTheBenchAboutTheCorrection)
 {

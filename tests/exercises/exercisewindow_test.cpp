@@ -1,8 +1,10 @@
 #include "configurations/locationlists.h"
+#include "configurations/preparationamounts.h"
 #include "exercises/exerciseheading.h"
 #include "exercises/exercisemenu.h"
 #include "exercises/exercisewindow.h"
 #include "exercisetestsupport.h"
+#include "protocol/protocoltexts.h"
 #include "scriptedmessageservice.h"
 #include "ui/picturebutton.h"
 
@@ -130,6 +132,32 @@ TEST_F(ExerciseWindowTest, MissingStatementKeepsTheWindowOpen)
     EXPECT_EQ(host.session.document().toPlainText(), QStringLiteral("Bienvenue"));
 }
 
+// The bench refuses the statement's preparation: the student reads the statement on the
+// workbench, the exercise window gone, before the refusal.
+TEST_F(ExerciseWindowTest, StatementIsShownBeforeTheBenchRefusesItsPreparation)
+{
+    const std::optional<ConfigurationValues> refused =
+        configurationFor({3, qint16(SamplingTool::Balance), 51.30, 0.0, 25}, nullptr);
+    ASSERT_TRUE(refused &&
+                ConfigurationFile::write(directory + QStringLiteral("refuse.C05"), *refused));
+    writeExerciseFile(directory + QStringLiteral("c.E12"),
+                      {QStringLiteral("a.html"), QStringLiteral("refuse.C05"), QString(), QString(),
+                       QString(), QString(), QString(), QString(), QString(), QString(),
+                       QStringLiteral("Exercice C")});
+    ExerciseWindow* shown = &window();
+    shown->show();
+    shown->File1_Click(QStringLiteral("c.E12"));
+    QStringList seen;
+    host.benchMessages.onShow = [&](const Message& message) {
+        seen << QStringLiteral("%1 %2 : %3")
+                    .arg(QString::fromUtf8(shown->isVisible() ? "fenêtre" : "paillasse"),
+                         host.text(), message.text);
+    };
+    shown->ouvreur_Click();
+    EXPECT_EQ(seen,
+              QStringList{QStringLiteral("paillasse Énoncé A : ") + texts::solubilityRefusal});
+}
+
 TEST_F(ExerciseWindowTest, ChangingDirectoryKeepsThePreviewedFile)
 {
     window().show();
@@ -164,7 +192,7 @@ TEST_F(ExerciseWindowTest, MenuEntriesInOrder)
         (QStringList{QStringLiteral("openexo:Ouvrir un exercice (énoncé + configuration)"),
                      QStringLiteral("opencor:Voir la correction"),
                      QStringLiteral("comparecor:Comparer ma préparation au corrigé"),
-                     QStringLiteral("-"),
+                     QStringLiteral("retourprep:Revenir à ma préparation"), QStringLiteral("-"),
                      QStringLiteral("savetexte:Enregistrer le contenu de la fenêtre exercice"),
                      QStringLiteral("opentexte:Retrouver un texte"),
                      QStringLiteral("imprimetexte:Imprimer le contenu de la fenêtre exercice"),

@@ -202,6 +202,59 @@ const OtherWay otherWays[] = {
      V::DifferentReagent, 1.0},
 };
 
+// "Voir la correction" puts the correction's preparation on the workbench: the student's finished
+// one is set aside, compared while the correction's is shown, and put back on demand. What the
+// exercise itself put on the workbench is not the student's.
+TEST(ShippedCorrections, CorrectionSetsTheStudentsPreparationAside)
+{
+    using namespace configurationtexts;
+    const auto paragraph = [](const QString& text) {
+        return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    };
+    OpenedExercise exercise(QStringLiteral("06-soude-choix-verrerie"));
+    ASSERT_TRUE(exercise.opened);
+    ASSERT_TRUE(exercise.prepare(measured(sodiumHydroxide, T::GraduatedPipette, 5.0, 100)));
+    const BenchModel& bench = exercise.host.bench;
+    const PreparationState mine = bench.state();
+    const QString caption = bench.windowCaption();
+    const QString path = exercise.host.controller.configPath();
+    const auto compared = [&] {
+        exercise.commands.compareWithCorrection();
+        return exercise.messages.shown.last().text;
+    };
+    EXPECT_FALSE(exercise.commands.canReturnToPreparation());
+
+    ASSERT_TRUE(exercise.commands.showCorrection());
+    ASSERT_TRUE(exercise.commands.showCorrection()); // asked again, the correction is not set aside
+    ASSERT_NE(bench.state(), mine);
+    const QString text = compared();
+    EXPECT_TRUE(text.startsWith(paragraph(compareKeptPreparation))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("5,0 mL à la pipette graduée")));
+    EXPECT_TRUE(text.contains(compareLessPrecise.arg("2,2", "0,4")));
+
+    ASSERT_TRUE(exercise.commands.canReturnToPreparation());
+    exercise.commands.returnToPreparation();
+    EXPECT_EQ(bench.state(), mine);
+    EXPECT_EQ(bench.windowCaption(), caption);
+    EXPECT_EQ(exercise.host.controller.configPath(), path);
+    EXPECT_FALSE(exercise.commands.canReturnToPreparation());
+    EXPECT_FALSE(compared().contains(compareKeptPreparation));
+
+    // Made again by the student after the correction, the correction's preparation is theirs.
+    ASSERT_TRUE(exercise.commands.showCorrection());
+    ASSERT_TRUE(exercise.prepare(*exercise.source.correctionPreparation));
+    EXPECT_FALSE(exercise.commands.canReturnToPreparation());
+    EXPECT_FALSE(compared().contains(compareKeptPreparation));
+
+    // Exercise 08 puts a preparation on the workbench with its statement: it is not the student's.
+    OpenedExercise other(QStringLiteral("08-acide-chlorhydrique-precision"));
+    ASSERT_TRUE(other.opened);
+    ASSERT_TRUE(other.commands.showCorrection());
+    EXPECT_FALSE(other.commands.canReturnToPreparation());
+    other.commands.compareWithCorrection();
+    EXPECT_EQ(other.messages.shown.last().text, paragraph(compareNothingKept));
+}
+
 INSTANTIATE_TEST_SUITE_P(Shipped, DoneOtherwise, ::testing::ValuesIn(otherWays),
                          [](const auto& info) {
                              std::string name = std::string(info.param.exercise).substr(0, 2);

@@ -4,6 +4,7 @@
 #include "ui/messageservice.h"
 
 #include <QList>
+#include <functional>
 
 namespace dosarium {
 
@@ -12,10 +13,14 @@ class ScriptedMessageService : public MessageService {
     // Answers given in order; once the script is used up, the first button of the box answers.
     QList<MessageAnswer> answers;
     QList<Message> shown;
+    // Runs as each box would appear, for a test that looks at what the screen shows then.
+    std::function<void(const Message&)> onShow;
 
     MessageAnswer show(const Message& message) override
     {
         shown.append(message);
+        if (onShow)
+            onShow(message);
         if (!answers.isEmpty())
             return answers.takeFirst();
         switch (message.buttons) {
