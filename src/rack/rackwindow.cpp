@@ -45,7 +45,7 @@ RackWindow::RackWindow(RackCommands& commands, const BenchModel& bench, TextDial
     m_tubes->setObjectName(QStringLiteral("tubes"));
     m_tubes->setAccessibleName(RackTexts::tubeList);
     m_tubes->setMaximumHeight(130);
-    m_verdict->setAccessibleName(RackTexts::verdictName);
+    m_verdict->setAccessibleDescription(RackTexts::verdictName);
     m_verdict->setWordWrap(true);
     m_verdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_verdict->setFocusPolicy(Qt::StrongFocus);
@@ -65,9 +65,9 @@ RackWindow::RackWindow(RackCommands& commands, const BenchModel& bench, TextDial
     tubeCommands->addWidget(m_remove);
     tubeCommands->addStretch();
     QHBoxLayout* bracket = new QHBoxLayout;
-    QLabel* firstLabel = new QLabel(RackTexts::firstStandard, this);
+    QLabel* firstLabel = new QLabel(RackTexts::firstStandardKey, this);
     firstLabel->setBuddy(m_first);
-    QLabel* secondLabel = new QLabel(RackTexts::secondStandard, this);
+    QLabel* secondLabel = new QLabel(RackTexts::secondStandardKey, this);
     secondLabel->setBuddy(m_second);
     bracket->addWidget(firstLabel);
     bracket->addWidget(m_first, 1);

@@ -58,8 +58,6 @@ SpectrophotometerWindow::SpectrophotometerWindow(const RackModel& rack, QWidget*
     m_chart->setMinimumHeight(300);
     m_readings->setMaximumHeight(110);
     m_readings->setAccessibleName(RackTexts::seriesStandards);
-    m_line->setAccessibleName(RackTexts::seriesLine);
-    m_unknown->setAccessibleName(RackTexts::seriesUnknown);
 
     QFormLayout* choice = new QFormLayout;
     choice->addRow(RackTexts::wavelength, m_wavelength);
