@@ -8,6 +8,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace dosarium {
 
@@ -22,11 +23,7 @@ QChart* calibrationChart(const Calibration& calibration,
 
     double highestC = 0.0;
     double highestA = 0.0;
-    QScatterSeries* standards = new QScatterSeries;
-    standards->setName(RackTexts::seriesStandards);
-    standards->setMarkerSize(9.0);
     for (const CalibrationPoint& p : calibration.points) {
-        standards->append(p.concentration, p.absorbance);
         highestC = std::max(highestC, p.concentration);
         highestA = std::max(highestA, p.absorbance);
     }
@@ -34,38 +31,50 @@ QChart* calibrationChart(const Calibration& calibration,
         highestC = std::max(highestC, reading->concentration);
         highestA = std::max(highestA, reading->absorbance);
     }
-    highestC = highestC > 0.0 ? highestC * 1.1 : 1.0;
-    highestA = highestA > 0.0 ? highestA * 1.1 : 1.0;
+    // Small concentrations are counted in a power of ten that the axis title names, as a
+    // student's graph does.
+    const int exponent =
+        highestC > 0.0 && highestC < 0.01 ? int(std::floor(std::log10(highestC))) : 0;
+    const double unit = std::pow(10.0, exponent);
+    QValueAxis* concentrationAxis = new QValueAxis;
+    concentrationAxis->setTitleText(
+        exponent == 0 ? RackTexts::axisConcentration
+                      : RackTexts::axisConcentrationPower.arg(benchnumbers::superscript(exponent)));
+    concentrationAxis->setRange(0.0, highestC > 0.0 ? highestC * 1.1 / unit : 1.0);
+    concentrationAxis->setLabelFormat(QStringLiteral("%.2f"));
+    concentrationAxis->applyNiceNumbers();
+    const double lineEnd = concentrationAxis->max() * unit;
+    if (calibration.fault == CalibrationFault::None)
+        highestA = std::max(highestA, calibration.slope * lineEnd);
+    QValueAxis* absorbanceAxis = new QValueAxis;
+    absorbanceAxis->setTitleText(RackTexts::axisAbsorbance);
+    absorbanceAxis->setRange(0.0, highestA > 0.0 ? highestA : 1.0);
+    absorbanceAxis->setLabelFormat(QStringLiteral("%.2f"));
+    absorbanceAxis->applyNiceNumbers();
 
-    QList<QAbstractSeries*> series{standards};
+    QList<QAbstractSeries*> series;
     if (calibration.fault == CalibrationFault::None) {
         QLineSeries* line = new QLineSeries;
         line->setName(RackTexts::seriesLine);
         line->append(0.0, 0.0);
-        line->append(highestC, calibration.slope * highestC);
-        highestA = std::max(highestA, calibration.slope * highestC);
-        series.prepend(line);
+        line->append(lineEnd / unit, calibration.slope * lineEnd);
+        series.append(line);
     }
+    QScatterSeries* standards = new QScatterSeries;
+    standards->setName(RackTexts::seriesStandards);
+    standards->setMarkerSize(9.0);
+    for (const CalibrationPoint& p : calibration.points)
+        standards->append(p.concentration / unit, p.absorbance);
+    series.append(standards);
     if (reading) {
         QScatterSeries* unknown = new QScatterSeries;
         unknown->setName(RackTexts::seriesUnknown);
         unknown->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
         unknown->setMarkerSize(11.0);
-        unknown->append(reading->concentration, reading->absorbance);
+        unknown->append(reading->concentration / unit, reading->absorbance);
         series.append(unknown);
     }
 
-    QValueAxis* concentrationAxis = new QValueAxis;
-    concentrationAxis->setTitleText(RackTexts::axisConcentration);
-    concentrationAxis->setRange(0.0, highestC);
-    concentrationAxis->setLabelFormat(highestC < 0.01 ? QStringLiteral("%.1e")
-                                                      : QStringLiteral("%.3f"));
-    concentrationAxis->applyNiceNumbers();
-    QValueAxis* absorbanceAxis = new QValueAxis;
-    absorbanceAxis->setTitleText(RackTexts::axisAbsorbance);
-    absorbanceAxis->setRange(0.0, highestA);
-    absorbanceAxis->setLabelFormat(QStringLiteral("%.2f"));
-    absorbanceAxis->applyNiceNumbers();
     chart->addAxis(concentrationAxis, Qt::AlignBottom);
     chart->addAxis(absorbanceAxis, Qt::AlignLeft);
     for (QAbstractSeries* s : series) {

@@ -57,7 +57,7 @@ QString lightnessText(Chromophore chromophore, double concentration)
 QString tubeName(int number, const Tube& tube)
 {
     return RackTexts::tubeName.arg(number).arg(
-        concentrationText(tube.concentration),
+        concentrationText(tube.concentration), massConcentrationText(tube),
         lightnessText(tube.chromophore(), tube.concentration));
 }
 

@@ -60,8 +60,10 @@ void paintLabels(QPainter& painter, const QRectF& slot, double top, const QStrin
     double widest = 0.0;
     for (const QString& line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest > slot.width() - 4.0 && widest > 0.0)
-        font.setPointSizeF(std::max(5.0, font.pointSizeF() * (slot.width() - 4.0) / widest));
+    // A gap between the labels of neighbouring tubes.
+    const double room = slot.width() * 0.9;
+    if (widest > room)
+        font.setPointSizeF(std::max(5.0, font.pointSizeF() * room / widest));
     painter.save();
     painter.setFont(font);
     painter.setPen(text);
@@ -104,8 +106,9 @@ void paintRack(QPainter& painter, const QRectF& area, const RackContent& rack, i
         paintTube(painter, tubeIn(slot), colourOf(tube.chromophore(), tube.concentration));
         paintLabels(
             painter, slot, tubeBottom + 3.0,
-            {QStringLiteral("Cm = ") + racklabels::shortNumber(racklabels::massConcentration(tube)),
-             QStringLiteral("C = ") + racklabels::shortNumber(tube.concentration)});
+            {RackTexts::shortMassLabel.arg(
+                 racklabels::shortNumber(racklabels::massConcentration(tube))),
+             RackTexts::shortConcentrationLabel.arg(racklabels::shortNumber(tube.concentration))});
         if (i == current) {
             painter.setPen(QPen(focus, 2.0, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);

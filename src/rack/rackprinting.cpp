@@ -42,8 +42,7 @@ void printRack(QPagedPaintDevice& device, const RackContent& rack)
 
     QStringList lines;
     for (std::size_t i = 0; i < rack.tubes.size(); ++i)
-        lines.append(racklabels::tubeName(int(i) + 1, rack.tubes[i]) + QStringLiteral(", Cm = ") +
-                     racklabels::massConcentrationText(rack.tubes[i]));
+        lines.append(racklabels::tubeName(int(i) + 1, rack.tubes[i]));
     if (rack.unknown)
         lines.append(racklabels::unknownName(*rack.unknown));
     if (rack.bracket && rack.unknown)

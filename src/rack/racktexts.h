@@ -29,9 +29,12 @@ inline const QString unknownPresent =
 inline const QString emptyRack =
     QStringLiteral("Aucun tube : préparez une solution colorée, puis versez-la dans un tube.");
 
-// "Tube 2 : C = 5,00 · 10⁻² mol · L⁻¹, clarté L* = 81"
-inline const QString tubeName = QStringLiteral("Tube %1 : C = %2, clarté L* = %3");
+// "Tube 2 : C = 0,0500 mol · L⁻¹, Cm = 7,98 g · L⁻¹, clarté L* = 97"
+inline const QString tubeName = QStringLiteral("Tube %1 : C = %2, Cm = %3, clarté L* = %4");
 inline const QString unknownName = QStringLiteral("Solution inconnue : clarté L* = %1");
+// Under each tube of the picture, where room is short.
+inline const QString shortMassLabel = QStringLiteral("Cm = %1 g·L⁻¹");
+inline const QString shortConcentrationLabel = QStringLiteral("C = %1 mol·L⁻¹");
 inline const QString unknownLabel = QStringLiteral("Inconnue");
 inline const QString concentrationUnit = QStringLiteral(" mol · L");
 inline const QString powerOfTen = QStringLiteral(" · 10");
@@ -98,6 +101,7 @@ inline const QString wavelength = QStringLiteral("Longueur d'onde");
 inline const QString wavelengthSuffix = QStringLiteral(" nm");
 inline const QString tubeAbsorbance = QStringLiteral("Tube %1 : C = %2, A = %3");
 inline const QString axisConcentration = QStringLiteral("C (mol · L⁻¹)");
+inline const QString axisConcentrationPower = QStringLiteral("C (10%1 mol · L⁻¹)");
 inline const QString axisAbsorbance = QStringLiteral("A");
 inline const QString seriesStandards = QStringLiteral("Étalons");
 inline const QString seriesLine = QStringLiteral("Droite d'étalonnage");

@@ -45,7 +45,7 @@ SpectrophotometerWindow::SpectrophotometerWindow(const RackModel& rack, QWidget*
     setObjectName(QStringLiteral("spectrophotometre"));
     setWindowTitle(RackTexts::spectroTitle);
     setModal(true);
-    resize(820, 600);
+    resize(820, 560);
 
     const Chromophore species = !rack.tubes().empty() ? rack.tubes().front().chromophore()
                                 : rack.unknown()      ? rack.unknown()->chromophore()
