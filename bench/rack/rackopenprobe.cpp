@@ -5,6 +5,7 @@
 #include "rack/rackcommands.h"
 #include "rack/rackwindow.h"
 #include "rack/spectrophotometerwindow.h"
+#include "ui/messageservice.h"
 #include "ui/textdialogs.h"
 
 #include <QApplication>
