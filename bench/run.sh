@@ -17,6 +17,8 @@ cmake --build build --parallel "$(nproc)"
 python3 bench/workbench/startuptimer.py "$runs" build/bench/dosarium_startup_floor \
     build/bench/dosarium_startup_probe
 
+build/bench/rack_open_probe "$runs"
+
 for benchmark in $(find build/bench -type f -name 'bench_*' -executable | sort); do
     echo "== $(basename "$benchmark")"
     "$benchmark" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true

@@ -1,7 +1,8 @@
 # The layering check: which files are logic and which are widgets, written down at configure time
 # for cmake/checklayering.cmake, which CTest runs under the label "layering".
 
-set(DOSARIUM_WIDGETS_MODULES Qt6::Widgets Qt6::PrintSupport Qt6::SvgWidgets Qt6::OpenGLWidgets)
+set(DOSARIUM_WIDGETS_MODULES Qt6::Widgets Qt6::PrintSupport Qt6::SvgWidgets Qt6::OpenGLWidgets
+    Qt6::Charts)
 
 # Called by dosarium_library for each library of the program.
 function(dosarium_layering_register target widgets libs)

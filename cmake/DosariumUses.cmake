@@ -8,7 +8,7 @@
 # sources and the help pages share the Windows-1252 table of codepage/.
 set(uses_app workbench)
 set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
-    richtext)
+    rack richtext)
 set(uses_exercises configurations richtext codepage files)
 set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
@@ -17,6 +17,8 @@ set(uses_protocol catalogue numbers)
 set(uses_calculator numbers)
 # The colour model keys its absorption spectra by the catalogue's reagents.
 set(uses_colour catalogue)
+# The rack holds the bench's preparations and shows their colour; it writes its own file.
+set(uses_rack protocol colour catalogue files)
 set(everyones ui)
 
 # The chosen subsystems with everything they use, directly or not, and the interfaces in ui/.

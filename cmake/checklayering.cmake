@@ -4,7 +4,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 include(${CMAKE_CURRENT_LIST_DIR}/DosariumUses.cmake)
-set(widgets_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets)
+set(widgets_modules QtWidgets QtPrintSupport QtSvgWidgets QtOpenGLWidgets QtCharts)
 
 include(${MANIFEST})
 

@@ -8,7 +8,8 @@ if [ -z "$clangxx" ]; then
     echo "fuzz: clang is not installed, fuzz targets skipped"
     exit 0
 fi
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSARIUM_FUZZ=ON \
+# Every subsystem, whatever list an earlier configuration left in the cache: each has its targets.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDOSARIUM_FUZZ=ON -UDOSARIUM_SUBSYSTEMS \
     -DCMAKE_CXX_COMPILER="$clangxx" >/dev/null
 targets=$(cmake --build build-fuzz --target help | sed -n 's/^\.\.\. \(fuzz_[A-Za-z0-9_]*\).*/\1/p' | grep -v '_autogen$')
 for target in $targets; do

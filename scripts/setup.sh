@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake make pkg-config
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools libgl-dev libxcb1-dev libxcb-randr0-dev libwayland-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools libgl-dev libxcb1-dev libxcb-randr0-dev libwayland-dev
     fonts-liberation2 fonts-dejavu-core
     libchm-dev fp-utils
     colord-data

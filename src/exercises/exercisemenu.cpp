@@ -65,6 +65,13 @@ void ExerciseMenu::createMenu(ExerciseWindow* window)
     add("imprimetexte", ExerciseTexts::menuPrintText, &ExerciseMenu::imprimetexte_Click);
     m_menu->addSeparator();
     add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
+    if (!m_addedEntries.isEmpty())
+        m_menu->addSeparator();
+    for (const Entry& added : m_addedEntries) {
+        QAction* action = m_menu->addAction(added.caption);
+        action->setObjectName(QString::fromLatin1(added.objectName));
+        connect(action, &QAction::triggered, this, added.run);
+    }
     connect(m_menu, &QMenu::aboutToShow, this, [this] { updateCorrectionEntries(); });
 }
 
@@ -73,6 +80,12 @@ void ExerciseMenu::updateCorrectionEntries()
     entry("opencor")->setEnabled(m_commands.session().correctionAvailable());
     entry("comparecor")->setEnabled(m_commands.correctionConfigurationAvailable());
     entry("retourprep")->setEnabled(m_commands.canReturnToPreparation());
+}
+
+void ExerciseMenu::addEntry(const char* objectName, const QString& caption,
+                            std::function<void()> run)
+{
+    m_addedEntries.append({objectName, caption, std::move(run)});
 }
 
 void ExerciseMenu::updateEntries()

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -44,6 +45,9 @@ class ExerciseMenu : public QObject {
     QMenu* menu();
     QAction* entry(const char* objectName);
 
+    // A command of another window, added under the menu's own entries of every menu made from now.
+    void addEntry(const char* objectName, const QString& caption, std::function<void()> run);
+
     // For tests: the drives the exercise window lists.
     void setDrives(QList<Drive> drives) { m_drives = std::move(drives); }
 
@@ -66,7 +70,14 @@ class ExerciseMenu : public QObject {
     void updateCorrectionEntries();
     void closeWindow();
 
+    struct Entry {
+        const char* objectName;
+        QString caption;
+        std::function<void()> run;
+    };
+
     ExerciseHost& m_host;
+    QList<Entry> m_addedEntries;
     ExerciseCommands m_commands;
     QString m_applicationDirectory;
     std::optional<QList<Drive>> m_drives;

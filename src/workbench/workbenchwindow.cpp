@@ -9,6 +9,8 @@
 #include "protocol/benchmodel.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/benchview.h"
+#include "rack/racktexts.h"
+#include "rack/rackwindow.h"
 #include "ui/picturebutton.h"
 #include "ui/svgpixmap.h"
 #include "workbench/closingsequence.h"
@@ -73,6 +75,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     m_exercises = new ExerciseMenu(*m_exerciseSession, m_configurations, *this, messages,
                                    m_textDialogs, applicationDirectory, this);
     connect(m_exerciseButton, &PictureButton::clicked, m_exercises, &ExerciseMenu::popUp);
+    addRackEntries();
     connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
         m_etiquette->setReagentIndex(reagentIndex);
         m_etiquette->update();
@@ -106,6 +109,17 @@ void WorkbenchWindow::createResultWritingBox()
     m_resultWriting->setReadOnly(true);
     m_resultWriting->setAccessibleName(WorkbenchTexts::resultWritingName);
     m_resultWriting->hide();
+}
+
+void WorkbenchWindow::addRackEntries()
+{
+    m_exercises->addEntry("echelle", RackTexts::menuRack, [this] {
+        RackWindow(m_rackCommands, *m_bench, m_textDialogs, this).exec();
+    });
+    m_exercises->addEntry("verser", RackTexts::menuPour, [this] {
+        if (m_rackCommands.pourFromBench(*m_bench))
+            setHint(RackTexts::poured.arg(int(m_rack.tubes().size())));
+    });
 }
 
 void WorkbenchWindow::createCommandBar()

@@ -4,6 +4,8 @@
 #include "calculator/calculatorsession.h"
 #include "configurations/configurationcontroller.h"
 #include "exercises/exercisehost.h"
+#include "rack/rackcommands.h"
+#include "rack/rackmodel.h"
 #include "richtext/rtfcodec.h"
 #include "workbench/qttextdialogs.h"
 
@@ -58,6 +60,8 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     BenchModel& bench() const { return *m_bench; }
     HelpController& help() const { return *m_help; }
     ConfigurationController& configurations() { return m_configurations; }
+    // The rack of the "Échelle de teintes", one for the run.
+    RackCommands& rack() { return m_rackCommands; }
     BenchView& benchView() const { return *m_benchView; }
     PlacardWidget* placard() const { return m_placard; }
     EtiquetteWidget* etiquette() const { return m_etiquette; }
@@ -84,6 +88,7 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     void showHintOnHover(QWidget* widget, const QString& hint);
     void mirrorBench();
     void mirrorExerciseSession();
+    void addRackEntries();
     // Fills `supertext` with the welcome text, shown from its start.
     void buildWelcomeText(QTextDocument& document);
 
@@ -98,6 +103,8 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     ConfigurationController m_configurations;
     RtfCodec m_rtfCodec;
     QtTextDialogs m_textDialogs{this};
+    RackModel m_rack;
+    RackCommands m_rackCommands{m_rack, m_messages, m_textDialogs};
     ExerciseSession* m_exerciseSession = nullptr;
     ExerciseMenu* m_exercises = nullptr;
     QTextEdit* m_resultWriting = nullptr;
