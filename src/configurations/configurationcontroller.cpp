@@ -42,8 +42,19 @@ void ConfigurationController::load(const QString& path)
         apply(*preparation, path);
 }
 
+bool ConfigurationController::refuseUnsavable()
+{
+    if (!Preparation::of(m_bench).mother())
+        return false;
+    m_messages.show({texts::motherSolutionNotSaved, texts::saveImpossibleTitle,
+                     MessageIcon::Information, MessageButtons::Ok});
+    return true;
+}
+
 bool ConfigurationController::write(const QString& path)
 {
+    if (refuseUnsavable())
+        return false;
     m_configPath = path;
     if (path.isEmpty() ||
         !ConfigurationFile::write(path, configurationValues(Preparation::of(m_bench)))) {

@@ -28,6 +28,9 @@ class ConfigurationController {
     // Resets, reads and applies `path`, reporting its own failures.
     void load(const QString& path);
 
+    // A preparation from a mother solution made on the bench cannot be written to a file: this
+    // tells the student so and answers true; otherwise it answers false and shows nothing.
+    bool refuseUnsavable();
     // Writes the preparation to `path`, which becomes `configPath`; on success the caption names
     // the file, on failure the message has been shown and the caption is unchanged.
     bool write(const QString& path);

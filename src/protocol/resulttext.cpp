@@ -129,4 +129,33 @@ void appendMassConcentrationAndWriting(QTextDocument& document, const Preparatio
         cmFigures.exponent, texts::resultMassUnit);
 }
 
+void appendMotherSolution(QTextDocument& document, const PreparationResult& result,
+                          const MotherSolution& mother, const QString& reagentPhrase,
+                          const QLocale& locale)
+{
+    const Formats f;
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat added = blockFormat(Qt::AlignLeft);
+    added.setLeftMargin(0);
+    cursor.insertBlock(added, f.normal);
+    cursor.insertText(
+        texts::resultMotherSolution + reagentPhrase + QLatin1Char(' ') + texts::resultC, f.normal);
+    const benchnumbers::Scientific c =
+        benchnumbers::scientific(mother.concentration, benchnumbers::doubleDigits, locale);
+    insertQuantity(cursor, f, c.mantissa, c.exponent, texts::resultUnit);
+    cursor.insertText(texts::resultMotherUncertainty.arg(
+                          benchnumbers::hundredthsWithOneDecimal(mother.uncertainty, locale)),
+                      f.normal);
+    // In hundredths of a percent, as they are added: tenths rounded apart would not add up.
+    const auto percent = [&locale](int hundredths) {
+        return locale.toString(hundredths / 100.0, 'f', 2);
+    };
+    cursor.insertBlock(added, f.normal);
+    cursor.insertText(texts::resultUncertaintySum.arg(
+                          percent(result.computedUncertainty - result.motherUncertainty),
+                          percent(result.motherUncertainty), percent(result.computedUncertainty)),
+                      f.normal);
+}
+
 } // namespace dosarium::resulttext

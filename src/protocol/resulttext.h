@@ -1,6 +1,7 @@
 // The result box's text: what was prepared, the concentration and the uncertainty.
 #pragma once
 
+#include "protocol/mothersolution.h"
 #include "protocol/resultcomputation.h"
 
 #include <QLocale>
@@ -31,5 +32,11 @@ void write(QTextDocument& document, const QString& reagentPhrase,
 // writing of both concentrations with their uncertainty.
 void appendMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
                                        int reagentIndex, const QLocale& locale);
+
+// Adds the mother solution a dilution was taken from, and how its uncertainty adds to the
+// dilution's.
+void appendMotherSolution(QTextDocument& document, const PreparationResult& result,
+                          const MotherSolution& mother, const QString& reagentPhrase,
+                          const QLocale& locale);
 
 } // namespace dosarium::resulttext
