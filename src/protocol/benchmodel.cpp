@@ -154,8 +154,10 @@ void BenchModel::setWindowCaption(const QString& caption)
 void BenchModel::keepReagent(int index)
 {
     // Nothing on the bench shows the index before a hover or a click.
-    if (index >= 0 && index < bench::bottleCount)
+    if (index >= 0 && index < bench::bottleCount) {
         m_state.reagentIndex = qint16(index);
+        m_labelShowsMother = false;
+    }
 }
 
 void BenchModel::requestLabelRepaint()

@@ -77,7 +77,7 @@ std::optional<PreparationResult> computeResult(const PreparationState& s,
     double c = 0.0;
     double cMax = 0.0;
     if (mother) {
-        // The mother's concentration was computed in double precision or held in it.
+        // A prepared concentration has no whole-number stock value: it stays in double precision.
         c = mother->concentration * vs / flask;
         r.singlePrecision = false;
         cMax = mother->concentration * (vs + ds) / flaskLow;
