@@ -128,8 +128,8 @@ def answer_file_dialog(program, user, title, path, button):
 # The preparation bench.
 
 RESULT = "Résultat de la préparation"
+RESULT_WRITING = "Concentration en masse et écriture du résultat"
 RAISED_SIZE = "8"
-ADDED_AFTER_RESULT = "\nConcentration en masse : "
 
 
 def choose_bottle(workbench, user, reagent):
@@ -155,20 +155,20 @@ def set_value(node, value):
     assert a11y.Atspi.Value.set_current_value(node, value)
 
 
+def scrolls(node):
+    """Whether a text box shows a scroll bar: its text does not fit."""
+    return bool(a11y.find_all(node, "scroll bar"))
+
+
 def result(workbench):
-    """The result as read aloud, and the pieces of it written raised and smaller; the lines added
-    after it, all in the smaller size, are left out of the pieces."""
+    """The result as read aloud, and the pieces of it written raised and smaller; then the lines
+    that follow it in their own box. Both boxes show all their text without scrolling."""
     node = a11y.find(workbench, "text", RESULT)
-    text = a11y.text(node)
-    end = text.find(ADDED_AFTER_RESULT)
-    pieces, offset = [], 0
-    for piece, attributes in a11y.runs(node):
-        if 0 <= end <= offset:
-            break
-        if attributes.get("size") == RAISED_SIZE:
-            pieces.append(piece)
-        offset += len(piece)
-    return text, pieces
+    writing = a11y.find(workbench, "text", RESULT_WRITING)
+    assert not scrolls(node) and not scrolls(writing)
+    pieces = [piece for piece, attributes in a11y.runs(node)
+              if attributes.get("size") == RAISED_SIZE]
+    return a11y.text(node), pieces, a11y.text(writing)
 
 
 def focused(root):

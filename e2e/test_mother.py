@@ -38,7 +38,7 @@ def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, us
     # First dilution: 2 mL of the stock into the 1000 mL flask.
     steps.choose_bottle(workbench, user, "Permanganate de potassium")
     pipette_into(-2, 3, "1000 mL")
-    text, _ = steps.result(workbench)
+    text, _, _ = steps.result(workbench)
     assert "\nC = 1,00 · 10-3 mol · L-1\n" in text
     assert f"{UNCERTAINTY}0,4 %" in text
 
@@ -69,15 +69,22 @@ def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, us
     user.click(mother)
     find("label", "Choisir la verrerie à utiliser pour le prélèvement")
     pipette_into(0, -1, "100 mL")
-    text, raised = steps.result(workbench)
-    assert text.startswith("Après avoir complété jusqu'au trait de jauge avec de l'eau distillée, "
-                           "vous avez préparé une solution aqueuse de permanganate de potassium "
-                           "de concentration :\n\nC = 1,00 · 10-4 mol · L-1\n\n"
-                           f"{UNCERTAINTY}0,8 %\n")
+    # The result box reads as for the cupboard's bottles; the box below it names the mother
+    # solution and adds the uncertainties, on a third line that the box scrolls to.
+    result = find("text", steps.RESULT)
+    assert not steps.scrolls(result)
+    text = a11y.text(result)
+    raised = [piece for piece, attributes in a11y.runs(result)
+              if attributes.get("size") == steps.RAISED_SIZE]
+    added = a11y.text(find("text", steps.RESULT_WRITING))
+    assert text == ("Après avoir complété jusqu'au trait de jauge avec de l'eau distillée, "
+                    "vous avez préparé une solution aqueuse de permanganate de potassium "
+                    "de concentration :\n\nC = 1,00 · 10-4 mol · L-1\n\n"
+                    f"{UNCERTAINTY}0,8 %")
     assert raised == ["-4", "-1"]
-    assert text.endswith("\nSolution mère de permanganate de potassium de concentration : "
-                         "C = 1,00 · 10-3 mol · L-1 (incertitude 0,4 %)\n"
-                         "Incertitudes relatives ajoutées : 0,40 % + 0,40 % = 0,80 %")
+    assert added.startswith("Concentration en masse : Cm = 0,0158 g · L-1\n")
+    assert added.endswith("\nSolution mère : C = 1,00 · 10-3 mol · L-1, incertitude 0,4 % ; "
+                          "incertitudes relatives ajoutées : 0,40 % + 0,40 % = 0,80 %")
 
     # A configuration file holds the cupboard's bottles only: the save says so and writes nothing.
     save = find("push button", "Enregistrer")

@@ -53,10 +53,10 @@ def test_preparations(program, workbench, user):
     def assert_result(phrase, concentration, raised, percentage, cm, writing):
         """The result, then Cm and the writing of both values with their uncertainty; raised
         lists the result's pieces written raised and smaller, in reading order."""
-        text, pieces = steps.result(workbench)
+        text, pieces, added = steps.result(workbench)
         assert text == (f"{OPENING}{phrase}\n\nC = {concentration} mol · L-1\n\n"
-                        f"{UNCERTAINTY}{percentage} %\n{MASS_CONCENTRATION}{cm} g · L-1\n"
-                        f"{WRITING}{writing}")
+                        f"{UNCERTAINTY}{percentage} %")
+        assert added == f"{MASS_CONCENTRATION}{cm} g · L-1\n{WRITING}{writing}"
         assert pieces == raised
         find("label", PREPARED)
         assert a11y.is_enabled(save)

@@ -5,8 +5,9 @@
 
 int main(int argc, char* argv[])
 {
-    dosarium::chooseScreenScale(argc, argv);
+    dosarium::DisplayHold display = dosarium::chooseScreenScale(argc, argv);
     QApplication application(argc, argv);
+    display.reset();
     dosarium::Program program(application);
     QuitAfterFirstPaint quit(&program.workbench());
     program.start();

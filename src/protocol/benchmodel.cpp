@@ -679,10 +679,12 @@ void BenchModel::reportPreparation()
     m_lastResult = result;
     resulttext::write(m_result, phrase, result, m_locale);
     if (result) {
-        resulttext::appendMassConcentrationAndWriting(m_result, *result, m_state.reagentIndex,
-                                                      m_locale);
+        resulttext::writeMassConcentrationAndWriting(m_resultWriting, *result, m_state.reagentIndex,
+                                                     m_locale);
         if (m_sampledMother)
-            resulttext::appendMotherSolution(m_result, *result, *m_sampledMother, phrase, m_locale);
+            resulttext::appendMotherSolution(m_resultWriting, *result, *m_sampledMother, m_locale);
+    } else {
+        m_resultWriting.clear();
     }
     show(resultat);
     m_saveEnabled = true;

@@ -81,6 +81,10 @@ class BenchModel : public QObject {
 
     const QTextDocument& resultDocument() const { return m_result; }
     QTextDocument& resultDocument() { return m_result; }
+    // The lines that follow the result, shown in a box of their own beside the bench while the
+    // result is; empty when the result has no concentration en masse.
+    const QTextDocument& resultWritingDocument() const { return m_resultWriting; }
+    QTextDocument& resultWritingDocument() { return m_resultWriting; }
 
     // Selector positions. Setting one to a new value runs its change handler, as a user's move
     // does; a position outside the selector's range is ignored.
@@ -171,6 +175,7 @@ class BenchModel : public QObject {
     std::optional<MotherSolution> m_motherSolution;
     std::optional<MotherSolution> m_sampledMother;
     bool m_labelShowsMother = false;
+    QTextDocument m_resultWriting;
     int m_depth = 0;
     bool m_labelRepaintPending = false;
 };

@@ -65,10 +65,11 @@ inline const QString useAsMotherSolutionTip =
 inline const QString motherSolutionKind = QStringLiteral("Solution mère préparée");
 // "Solution mère de permanganate de potassium de concentration : 1,00 · 10⁻³ mol · L⁻¹"
 inline const QString motherSolutionName = QStringLiteral("Solution mère %1 %2");
-inline const QString resultMotherSolution = QStringLiteral("Solution mère ");
-inline const QString resultMotherUncertainty = QStringLiteral(" (incertitude %1 %)");
-inline const QString resultUncertaintySum =
-    QStringLiteral("Incertitudes relatives ajoutées : %1 % + %2 % = %3 %");
+// "Solution mère : C = 1,00 · 10-3 mol · L-1, incertitude 0,4 % ; incertitudes relatives ajoutées :
+// 0,40 % + 0,40 % = 0,80 %", on one line of the box under the label.
+inline const QString resultMotherSolution = QStringLiteral("Solution mère : C = ");
+inline const QString resultMotherUncertainties =
+    QStringLiteral(", incertitude %1 % ; incertitudes relatives ajoutées : %2 % + %3 % = %4 %");
 
 // Tooltips and accessible names of the pictures that act as controls.
 inline const QString fioleTip = QStringLiteral("fiole jaugée");

@@ -33,9 +33,19 @@ QTextBlockFormat blockFormat(Qt::Alignment alignment)
 }
 
 struct Formats {
-    QTextCharFormat normal = charFormat(addedPointSize, false, false);
-    QTextCharFormat raised = charFormat(addedRaisedPointSize, true, false);
+    QTextCharFormat normal = charFormat(normalPointSize, false, false);
+    QTextCharFormat raised = charFormat(raisedPointSize, true, false);
 };
+
+// A white page in Arial, as the result box is.
+void startDocument(QTextDocument& document)
+{
+    document.clear();
+    document.setDefaultFont(QFont(fontFamily, int(normalPointSize)));
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setBackground(QColor(255, 255, 255));
+    document.rootFrame()->setFrameFormat(frame);
+}
 
 // Digits, the power of ten they share when there is one, and the unit with its raised "-1".
 void insertQuantity(QTextCursor& cursor, const Formats& f, const QString& digits, int exponent,
@@ -55,12 +65,7 @@ void insertQuantity(QTextCursor& cursor, const Formats& f, const QString& digits
 void write(QTextDocument& document, const QString& reagentPhrase,
            const std::optional<PreparationResult>& result, const QLocale& locale)
 {
-    document.clear();
-    document.setDefaultFont(QFont(fontFamily, int(normalPointSize)));
-    document.setDocumentMargin(documentMargin);
-    QTextFrameFormat frame = document.rootFrame()->frameFormat();
-    frame.setBackground(QColor(255, 255, 255));
-    document.rootFrame()->setFrameFormat(frame);
+    startDocument(document);
 
     const QTextCharFormat normal = charFormat(normalPointSize, false, false);
     const QTextCharFormat emphasised = charFormat(normalPointSize, false, true);
@@ -94,9 +99,10 @@ void write(QTextDocument& document, const QString& reagentPhrase,
                       normal);
 }
 
-void appendMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
-                                       int reagentIndex, const QLocale& locale)
+void writeMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
+                                      int reagentIndex, const QLocale& locale)
 {
+    startDocument(document);
     const std::optional<double> cm = resultwriting::massConcentration(result, reagentIndex);
     if (!cm)
         return;
@@ -108,15 +114,11 @@ void appendMassConcentrationAndWriting(QTextDocument& document, const Preparatio
 
     const Formats f;
     QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    // The added lines start at the box's edge: the indent would cost them a line.
-    QTextBlockFormat added = blockFormat(Qt::AlignLeft);
-    added.setLeftMargin(0);
-    cursor.insertBlock(added, f.normal);
+    cursor.setBlockFormat(blockFormat(Qt::AlignLeft));
     cursor.insertText(texts::resultMassConcentration, f.normal);
     insertQuantity(cursor, f, cmFigures.digits, cmFigures.exponent, texts::resultMassUnit);
 
-    cursor.insertBlock(added, f.normal);
+    cursor.insertBlock(blockFormat(Qt::AlignLeft), f.normal);
     cursor.insertText(texts::resultWriting + texts::resultWritingC, f.normal);
     insertQuantity(
         cursor, f,
@@ -130,29 +132,22 @@ void appendMassConcentrationAndWriting(QTextDocument& document, const Preparatio
 }
 
 void appendMotherSolution(QTextDocument& document, const PreparationResult& result,
-                          const MotherSolution& mother, const QString& reagentPhrase,
-                          const QLocale& locale)
+                          const MotherSolution& mother, const QLocale& locale)
 {
     const Formats f;
     QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
-    QTextBlockFormat added = blockFormat(Qt::AlignLeft);
-    added.setLeftMargin(0);
-    cursor.insertBlock(added, f.normal);
-    cursor.insertText(
-        texts::resultMotherSolution + reagentPhrase + QLatin1Char(' ') + texts::resultC, f.normal);
+    cursor.insertBlock(blockFormat(Qt::AlignLeft), f.normal);
+    cursor.insertText(texts::resultMotherSolution, f.normal);
     const benchnumbers::Scientific c =
         benchnumbers::scientific(mother.concentration, benchnumbers::doubleDigits, locale);
     insertQuantity(cursor, f, c.mantissa, c.exponent, texts::resultUnit);
-    cursor.insertText(texts::resultMotherUncertainty.arg(
-                          benchnumbers::hundredthsWithOneDecimal(mother.uncertainty, locale)),
-                      f.normal);
-    // In hundredths of a percent, as they are added: tenths rounded apart would not add up.
+    // The sum in hundredths of a percent, as it is made: tenths rounded apart would not add up.
     const auto percent = [&locale](int hundredths) {
         return locale.toString(hundredths / 100.0, 'f', 2);
     };
-    cursor.insertBlock(added, f.normal);
-    cursor.insertText(texts::resultUncertaintySum.arg(
+    cursor.insertText(texts::resultMotherUncertainties.arg(
+                          benchnumbers::hundredthsWithOneDecimal(mother.uncertainty, locale),
                           percent(result.computedUncertainty - result.motherUncertainty),
                           percent(result.motherUncertainty), percent(result.computedUncertainty)),
                       f.normal);

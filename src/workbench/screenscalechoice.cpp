@@ -62,9 +62,11 @@ double x11DevicePixelRatio(const X11Screen& screen)
     return screen.resourceDpi / 96.0;
 }
 
-double x11Scale(const QByteArray& displayName)
+double x11Scale(const QByteArray& displayName, DisplayHold& hold)
 {
-    const std::optional<X11Screen> screen = X11Screen::read(displayName);
+    std::shared_ptr<xcb_connection_t> connection;
+    const std::optional<X11Screen> screen = X11Screen::read(displayName, connection);
+    hold = connection;
     if (!screen)
         return 1.0;
     return ScreenScale::forScreen(screen->available().size(),
@@ -84,18 +86,20 @@ double waylandScale()
 
 } // namespace
 
-void chooseScreenScale(int argc, char* argv[])
+DisplayHold chooseScreenScale(int argc, char* argv[])
 {
+    DisplayHold hold;
     if (userChoseScale())
-        return;
+        return hold;
     const QByteArray platform = platformName(argc, argv);
     double scale = 1.0;
     if (platform == "xcb")
-        scale = x11Scale(qtOption(argc, argv, "display"));
+        scale = x11Scale(qtOption(argc, argv, "display"), hold);
     else if (platform == "wayland")
         scale = waylandScale();
     if (scale > 1.0)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    return hold;
 }
 
 } // namespace dosarium

@@ -15,6 +15,8 @@ inline const QString exerciseButtonName = QStringLiteral("Exercices");
 // What a screen reader calls the two boxes of the exercise area.
 inline const QString exerciseFileName = QStringLiteral("Fichier de l'exercice");
 inline const QString exerciseTextName = QStringLiteral("Texte de l'exercice");
+inline const QString resultWritingName =
+    QStringLiteral("Concentration en masse et écriture du résultat");
 
 struct CommandButton {
     const char* objectName;

@@ -38,6 +38,8 @@ namespace {
 
 const QRect supertextGeometry(424, 307, 361, 230);
 const QRect fichGeometry(480, 288, 305, 19);
+// Under the label and the exercise text, across the window: the lines that follow the result.
+const QRect resultWritingGeometry(16, 543, 769, 52);
 
 } // namespace
 
@@ -65,6 +67,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     m_etiquette->setGeometry(16, 336, 377, 201);
     createHintLine();
     createExerciseArea();
+    createResultWritingBox();
     connect(m_placard, &PlacardWidget::backgroundHovered, m_bench, &BenchModel::placard_MouseMove);
     connect(m_bench, &BenchModel::changed, this, &WorkbenchWindow::mirrorBench);
     m_exercises = new ExerciseMenu(*m_exerciseSession, m_configurations, *this, messages,
@@ -91,6 +94,19 @@ void WorkbenchWindow::mirrorBench()
     m_etiquette->setReagentName(m_bench->label1());
     m_etiquette->setKindText(m_bench->label2());
     m_etiquette->showHazard(m_bench->visiblePictogram());
+    m_resultWriting->setVisible(m_bench->widget(bench::resultat).visible &&
+                                !m_bench->resultWritingDocument().isEmpty());
+}
+
+void WorkbenchWindow::createResultWritingBox()
+{
+    m_resultWriting = new QTextEdit(this);
+    m_resultWriting->setObjectName(QStringLiteral("ecriture"));
+    m_resultWriting->setGeometry(resultWritingGeometry);
+    m_resultWriting->setDocument(&m_bench->resultWritingDocument());
+    m_resultWriting->setReadOnly(true);
+    m_resultWriting->setAccessibleName(WorkbenchTexts::resultWritingName);
+    m_resultWriting->hide();
 }
 
 void WorkbenchWindow::createCommandBar()

@@ -63,6 +63,7 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     EtiquetteWidget* etiquette() const { return m_etiquette; }
     QTextEdit* supertext() const { return m_supertext; }
     QLineEdit* fich() const { return m_fich; }
+    QTextEdit* resultWriting() const { return m_resultWriting; }
 
   signals:
     // The close was confirmed and the marker says the program is closed; the program ends.
@@ -79,6 +80,7 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     void createCommandBar();
     void createHintLine();
     void createExerciseArea();
+    void createResultWritingBox();
     void showHintOnHover(QWidget* widget, const QString& hint);
     void mirrorBench();
     void mirrorExerciseSession();
@@ -98,6 +100,7 @@ class WorkbenchWindow : public QWidget, public ExerciseHost {
     QtTextDialogs m_textDialogs{this};
     ExerciseSession* m_exerciseSession = nullptr;
     ExerciseMenu* m_exercises = nullptr;
+    QTextEdit* m_resultWriting = nullptr;
     QLabel* m_info = nullptr;
     PictureButton* m_exerciseButton = nullptr;
     QLineEdit* m_fich = nullptr;

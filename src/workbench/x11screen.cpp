@@ -67,10 +67,11 @@ std::optional<QRect> primaryMonitor(xcb_connection_t* connection,
 
 // The questions go out in two batches, each answered in one round trip: a loaded machine makes
 // every wait for the server long.
-std::optional<X11Screen> X11Screen::read(const QByteArray& displayName)
+std::optional<X11Screen> X11Screen::read(const QByteArray& displayName,
+                                         std::shared_ptr<xcb_connection_t>& connection)
 {
     int screenNumber = 0;
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+    connection.reset(
         xcb_connect(displayName.isEmpty() ? nullptr : displayName.constData(), &screenNumber),
         &xcb_disconnect);
     if (xcb_connection_has_error(connection.get()))

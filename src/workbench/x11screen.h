@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 #include <QRect>
+#include <memory>
 #include <optional>
+
+struct xcb_connection_t;
 
 namespace dosarium {
 
@@ -20,8 +23,10 @@ struct X11Screen {
     // The area a window may take on that monitor, as Qt reports it.
     QRect available() const { return workArea.isEmpty() ? geometry : geometry & workArea; }
 
-    // Nothing when no X server answers at the display name (the DISPLAY variable when empty).
-    static std::optional<X11Screen> read(const QByteArray& displayName);
+    // Nothing when no X server answers at the display name (the DISPLAY variable when empty). The
+    // connection asked on is handed to `connection`: it closes when the last copy goes.
+    static std::optional<X11Screen> read(const QByteArray& displayName,
+                                         std::shared_ptr<xcb_connection_t>& connection);
     // The Xft.dpi line of the resources a desktop publishes on the root window, 0 when none.
     static int dpiFromResources(const QByteArray& resources);
 };

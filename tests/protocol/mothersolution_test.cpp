@@ -50,6 +50,11 @@ class MotherSolutionTest : public ::testing::Test {
     {
         return bench.resultDocument().toPlainText().split(QLatin1Char('\n'));
     }
+    // The lines that follow the result in their own box.
+    QStringList writingLines() const
+    {
+        return bench.resultWritingDocument().toPlainText().split(QLatin1Char('\n'));
+    }
 };
 
 } // namespace
@@ -94,18 +99,17 @@ TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAn
     pipette(pipette10mL, flask100mL);
 
     ASSERT_TRUE(messages.shown.isEmpty());
-    const QStringList lines = resultLines();
-    ASSERT_EQ(lines.size(), 9) << lines.join(QLatin1Char('|')).toStdString();
     // The lines every result has stay as they are for the cupboard's bottles.
-    EXPECT_EQ(lines[0], texts::resultOpening + QStringLiteral("de permanganate de potassium de "
-                                                              "concentration :"));
-    EXPECT_EQ(lines[2], QStringLiteral("C = 1,00 · 10-4 mol · L-1"));
-    EXPECT_EQ(lines[4], texts::resultUncertainty + QStringLiteral("0,8 %"));
-    EXPECT_EQ(lines[7], QStringLiteral("Solution mère de permanganate de potassium de "
-                                       "concentration : C = 1,00 · 10-3 mol · L-1 "
-                                       "(incertitude 0,4 %)"));
-    EXPECT_EQ(lines[8],
-              QStringLiteral("Incertitudes relatives ajoutées : 0,40 % + 0,40 % = 0,80 %"));
+    EXPECT_EQ(resultLines(),
+              (QStringList{texts::resultOpening +
+                               QStringLiteral("de permanganate de potassium de concentration :"),
+                           QString(), QStringLiteral("C = 1,00 · 10-4 mol · L-1"), QString(),
+                           texts::resultUncertainty + QStringLiteral("0,8 %")}));
+    const QStringList lines = writingLines();
+    ASSERT_EQ(lines.size(), 3) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("Solution mère : C = 1,00 · 10-3 mol · L-1, incertitude "
+                                       "0,4 % ; incertitudes relatives ajoutées : 0,40 % + "
+                                       "0,40 % = 0,80 %"));
 
     // A dilution of the dilution can be kept in its turn, and replaces the first.
     ASSERT_TRUE(bench.canUseAsMotherSolution());
@@ -140,6 +144,8 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     diluted.play(other);
     EXPECT_EQ(other.state(), bench.state());
     EXPECT_EQ(other.resultDocument().toPlainText(), bench.resultDocument().toPlainText());
+    EXPECT_EQ(other.resultWritingDocument().toPlainText(),
+              bench.resultWritingDocument().toPlainText());
     EXPECT_EQ(Preparation::of(other), diluted);
 
     // A cupboard's bottle starts a preparation of its own; the prepared bottle stays on the shelf.
@@ -150,7 +156,7 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     EXPECT_FALSE(bench.sampledMotherSolution());
     pipette(pipette10mL, flask100mL);
     EXPECT_FALSE(Preparation::of(bench).mother());
-    EXPECT_EQ(resultLines().size(), 7) << "a cupboard's dilution names no mother";
+    EXPECT_EQ(writingLines().size(), 2) << "a cupboard's dilution names no mother";
     EXPECT_EQ(resultLines()[4], texts::resultUncertainty + QStringLiteral("0,4 %"));
 }
 

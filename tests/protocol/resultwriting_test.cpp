@@ -33,7 +33,7 @@ PreparationState stateOf(const Protocol& p)
     return s;
 }
 
-// A paragraph's text with its raised runs marked as ^{…}, each run in the added lines' sizes.
+// A paragraph's text with its raised runs marked as ^{…}, each run in the result's sizes.
 QString marked(const QTextBlock& block)
 {
     QString text;
@@ -42,7 +42,7 @@ QString marked(const QTextBlock& block)
         const QTextCharFormat format = f.charFormat();
         const bool raised = format.baselineOffset() > 0;
         if (format.fontPointSize() !=
-            (raised ? resulttext::addedRaisedPointSize : resulttext::addedPointSize))
+            (raised ? resulttext::raisedPointSize : resulttext::normalPointSize))
             return QStringLiteral("size %1 in ").arg(format.fontPointSize()) + f.text();
         if (raised)
             text += QStringLiteral("^{") + f.text() + QLatin1Char('}');
@@ -139,7 +139,7 @@ const Writing writings[] = {
      "L^{-1}"},
 };
 
-TEST_P(ResultWriting, FollowsTheResultWithCmAndBothValuesWithTheirUncertainty)
+TEST_P(ResultWriting, WritesCmAndBothValuesWithTheirUncertainty)
 {
     const Writing& w = GetParam();
     const PreparationState state = stateOf(w.protocol);
@@ -148,12 +148,11 @@ TEST_P(ResultWriting, FollowsTheResultWithCmAndBothValuesWithTheirUncertainty)
     ASSERT_TRUE(r.has_value());
 
     QTextDocument document;
+    document.setPlainText(QStringLiteral("an earlier result"));
     const QLocale french(QLocale::French, QLocale::France);
-    resulttext::write(document, QStringLiteral("x"), r, french);
-    const int resultBlocks = document.blockCount();
-    resulttext::appendMassConcentrationAndWriting(document, *r, w.protocol.reagent, french);
-    ASSERT_EQ(document.blockCount(), resultBlocks + 2);
-    const QTextBlock cm = document.findBlockByNumber(resultBlocks);
+    resulttext::writeMassConcentrationAndWriting(document, *r, w.protocol.reagent, french);
+    ASSERT_EQ(document.blockCount(), 2);
+    const QTextBlock cm = document.firstBlock();
     EXPECT_EQ(marked(cm), QString::fromUtf8(w.massConcentration));
     EXPECT_EQ(marked(cm.next()), QString::fromUtf8(w.writing));
     EXPECT_EQ(cm.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
