@@ -5,11 +5,12 @@
 # with them, so a subsystem that needs something two layers down asks the layer between for it.
 # Every subsystem may use the small interfaces in ui/. The record files read numbers as the
 # calculator does, through the shared numbers/ library; the record files, RTF, the exercise
-# sources and the help pages share the Windows-1252 table of codepage/.
+# sources and the help pages share the Windows-1252 table of codepage/. An exercise's unknown
+# solution is checked against the cupboard of catalogue/.
 set(uses_app workbench)
 set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
     rack richtext)
-set(uses_exercises configurations richtext codepage files)
+set(uses_exercises configurations catalogue richtext codepage files)
 set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
 set(uses_help codepage)

@@ -71,7 +71,7 @@ class LabelPrinter {
     double m_size = normalSize;
 };
 
-void printPureSubstance(LabelPrinter& p, const Reagent& r)
+void printFormulaAndMolarMass(LabelPrinter& p, const Reagent& r)
 {
     p.print(QStringLiteral("Formule brute : "));
     for (const FormulaElement& element : r.formula) {
@@ -88,7 +88,11 @@ void printPureSubstance(LabelPrinter& p, const Reagent& r)
     p.printQuantity(QStringLiteral("Masse molaire : "), QStringLiteral("M = "), r.molarMassText);
     p.print(QStringLiteral(" g.mol"));
     p.printSmallRaised(QStringLiteral("-1"));
+}
 
+void printPureSubstance(LabelPrinter& p, const Reagent& r)
+{
+    printFormulaAndMolarMass(p, r);
     p.moveTo(10, 152);
     p.setSize(normalSize);
     if (Catalogue::isPureLiquid(r.index)) {
@@ -106,7 +110,7 @@ void printPureSubstance(LabelPrinter& p, const Reagent& r)
     }
 }
 
-void printSolution(LabelPrinter& p, const Reagent& r)
+void printIons(LabelPrinter& p, const Reagent& r)
 {
     p.print(QStringLiteral("Solution aqueuse contenant les ions : "));
 
@@ -125,13 +129,21 @@ void printSolution(LabelPrinter& p, const Reagent& r)
     } else {
         p.printRaised(r.anion.charge);
     }
+}
 
+void printConcentration(LabelPrinter& p, const QString& concentration)
+{
     p.moveTo(10, 152);
     p.setSize(normalSize);
-    p.printQuantity(QStringLiteral("Concentration : "), QStringLiteral("C = "),
-                    r.concentrationText);
+    p.printQuantity(QStringLiteral("Concentration : "), QStringLiteral("C = "), concentration);
     p.print(QStringLiteral(" mol.L"));
     p.printRaised(QStringLiteral("-1"));
+}
+
+void printSolution(LabelPrinter& p, const Reagent& r)
+{
+    printIons(p, r);
+    printConcentration(p, r.concentrationText);
 
     p.moveTo(10, fourthLine);
     p.printQuantity(QStringLiteral("Concentration en masse : "), QStringLiteral("Cm = "),
@@ -141,25 +153,35 @@ void printSolution(LabelPrinter& p, const Reagent& r)
 
 } // namespace
 
-QList<LabelPiece> LabelLayout::pieces(int reagentIndex, const TextMeasure& measure)
+QList<LabelPiece> LabelLayout::pieces(int reagentIndex, const TextMeasure& measure,
+                                      const PreparedLabel* prepared)
 {
     const Reagent* reagent = Catalogue::reagent(reagentIndex);
     if (!reagent)
         return {};
     LabelPrinter printer(measure);
     printer.moveTo(10, firstLine);
-    if (reagentIndex < 5)
+    if (prepared) {
+        if (reagentIndex < 5)
+            printFormulaAndMolarMass(printer, *reagent);
+        else
+            printIons(printer, *reagent);
+        printConcentration(printer, prepared->concentration);
+        printer.moveTo(10, fourthLine);
+        printer.setSize(normalSize);
+        printer.print(QStringLiteral("Incertitude relative : ") + prepared->uncertainty);
+    } else if (reagentIndex < 5)
         printPureSubstance(printer, *reagent);
     else
         printSolution(printer, *reagent);
     return printer.take();
 }
 
-QStringList LabelLayout::lines(int reagentIndex)
+QStringList LabelLayout::lines(int reagentIndex, const PreparedLabel* prepared)
 {
     QStringList lines;
     const auto noWidth = [](const QString&, double, bool) { return 0.0; };
-    for (const LabelPiece& piece : pieces(reagentIndex, noWidth)) {
+    for (const LabelPiece& piece : pieces(reagentIndex, noWidth, prepared)) {
         // Raised and lowered pieces sit a quarter of a line off their line.
         const int line = int(std::lround((piece.y - firstLine) / lineSpacing));
         while (lines.size() <= line)

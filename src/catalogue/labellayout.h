@@ -18,6 +18,15 @@ struct LabelPiece {
     bool operator==(const LabelPiece&) const = default;
 };
 
+// A solution prepared on the bench, as its bottle's label gives it: the concentration's figures
+// (before " mol.L-1") and the relative uncertainty ("0,8 %").
+struct PreparedLabel {
+    QString concentration;
+    QString uncertainty;
+
+    bool operator==(const PreparedLabel&) const = default;
+};
+
 // Width in pixels of a text in "Arial" at the given size and style.
 using TextMeasure = std::function<double(const QString& text, double pointSize, bool italic)>;
 
@@ -26,10 +35,12 @@ class LabelLayout {
     static constexpr const char* fontFamily = "Arial";
 
     // The pieces for the reagent at index, in printing order; empty for an index outside the
-    // catalogue.
-    static QList<LabelPiece> pieces(int reagentIndex, const TextMeasure& measure);
+    // catalogue. A prepared solution's label keeps the solute's first two lines and gives its own
+    // concentration and uncertainty below them.
+    static QList<LabelPiece> pieces(int reagentIndex, const TextMeasure& measure,
+                                    const PreparedLabel* prepared = nullptr);
     // The same lines as plain text, one entry a line, as a screen reader reads them.
-    static QStringList lines(int reagentIndex);
+    static QStringList lines(int reagentIndex, const PreparedLabel* prepared = nullptr);
 };
 
 } // namespace dosarium

@@ -59,8 +59,19 @@ void ConfigurationController::restore(const KeptPreparation& kept)
     m_bench.requestLabelRepaint();
 }
 
+bool ConfigurationController::refuseUnsavable()
+{
+    if (!Preparation::of(m_bench).mother())
+        return false;
+    m_messages.show({texts::motherSolutionNotSaved, texts::saveImpossibleTitle,
+                     MessageIcon::Information, MessageButtons::Ok});
+    return true;
+}
+
 bool ConfigurationController::write(const QString& path)
 {
+    if (refuseUnsavable())
+        return false;
     m_configPath = path;
     if (path.isEmpty() ||
         !ConfigurationFile::write(path, configurationValues(Preparation::of(m_bench)))) {

@@ -44,6 +44,9 @@ class ConfigurationController {
     // replayed, its caption and file name back.
     void restore(const KeptPreparation& kept);
 
+    // A preparation from a mother solution made on the bench cannot be written to a file: this
+    // tells the student so and answers true; otherwise it answers false and shows nothing.
+    bool refuseUnsavable();
     // Writes the preparation to `path`, which becomes `configPath`; on success the caption names
     // the file, on failure the message has been shown and the caption is unchanged.
     bool write(const QString& path);

@@ -15,6 +15,10 @@ inline const QString readFailure = QStringLiteral("Lecture impossible sur disque
 inline const QString readFailureTitle = QStringLiteral("Erreur lors du chargement du fichier");
 inline const QString writeFailure = QStringLiteral("Ecriture impossible sur disque");
 inline const QString saveImpossibleTitle = QStringLiteral("Enregistrement impossible");
+inline const QString motherSolutionNotSaved = QStringLiteral(
+    "Cette solution a été préparée à partir d'une solution mère préparée sur la paillasse. "
+    "Un fichier de configuration ne garde que les préparations faites avec les flacons de "
+    "l'armoire : il ne peut pas enregistrer celle-ci, qui serait rejouée autrement.");
 
 inline const QString nameMissing = QStringLiteral("Il faut donner un nom au fichier!");
 inline const QString overwriteQuestion = QStringLiteral("Ecraser le fichier existant?");

@@ -1,5 +1,6 @@
 #include "exercises/exercisesource.h"
 
+#include "catalogue/reagent.h"
 #include "configurations/recordfile.h"
 #include "configurations/recordnumber.h"
 #include "exercises/exercisefile.h"
@@ -105,7 +106,17 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
     QString correctionFile;
     PreparationSource* preparation = nullptr;
     QList<PreparationSource> preparations;
-    enum class Section { Description, Statement, Correction, Check } section = Section::Description;
+    enum class Section {
+        Description,
+        Statement,
+        Correction,
+        Check,
+        Unknown
+    } section = Section::Description;
+    std::optional<int> unknownReagent;
+    std::optional<double> unknownConcentration;
+    bool unknownPerMass = false; // given in g/L
+    int unknownLine = 0;
     std::optional<PreparationSource> statement;
     std::optional<PreparationSource> correction;
 
@@ -127,6 +138,9 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
             } else if (title == QLatin1String("configuration-corrige")) {
                 section = Section::Correction;
                 preparation = &correction.emplace();
+            } else if (title == QLatin1String("inconnue")) {
+                section = Section::Unknown;
+                unknownLine = number;
             } else if (title == QLatin1String("verification")) {
                 section = Section::Check;
                 preparations.append(PreparationSource());
@@ -159,6 +173,26 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
                 statementFile = value;
             } else if (key == QLatin1String("corrige")) {
                 correctionFile = value;
+            } else {
+                return fail(number, QStringLiteral("clé inconnue « %1 »").arg(key));
+            }
+            continue;
+        }
+
+        if (section == Section::Unknown) {
+            if (key == QLatin1String("reactif")) {
+                unknownReagent = lookUp(reagentNames, value);
+                if (!unknownReagent)
+                    return fail(number, QStringLiteral("réactif inconnu « %1 » (possibles : %2)")
+                                            .arg(value, namesOf(reagentNames)));
+            } else if (key == QLatin1String("concentration") ||
+                       key == QLatin1String("concentration-en-masse")) {
+                const std::optional<double> amount = decimal(value);
+                if (!amount || unknownConcentration)
+                    return fail(number, QStringLiteral("une seule concentration, en nombre, "
+                                                       "attendue"));
+                unknownConcentration = *amount;
+                unknownPerMass = key != QLatin1String("concentration");
             } else {
                 return fail(number, QStringLiteral("clé inconnue « %1 »").arg(key));
             }
@@ -207,6 +241,20 @@ SourceReading ExerciseSourceReader::parse(const QString& description, const QStr
             std::nullopt,
             QStringLiteral("%1 : fichier illisible").arg(QDir(folder).filePath(correctionFile))};
 
+    if (unknownLine > 0) {
+        if (!unknownReagent || !unknownConcentration)
+            return fail(unknownLine, QStringLiteral("[inconnue] : réactif et concentration "
+                                                    "attendus"));
+        const Reagent* reagent = Catalogue::reagent(*unknownReagent);
+        source.unknown = ExerciseUnknown{
+            *unknownReagent, unknownPerMass ? *unknownConcentration / soluteMolarMass(*reagent)
+                                            : *unknownConcentration};
+        if (!ExerciseUnknownFile::acceptable(*source.unknown))
+            return fail(unknownLine,
+                        QStringLiteral("[inconnue] : une solution aqueuse de l'armoire, de "
+                                       "concentration positive et au plus celle du flacon, "
+                                       "attendue"));
+    }
     source.statementPreparation = statement;
     source.correctionPreparation = correction;
     source.checks = preparations;
@@ -251,6 +299,10 @@ bool ExerciseWriter::write(const ExerciseSource& source, const QString& director
         return fail(source.statementConfigurationName());
     if (!writeConfiguration(source.correctionPreparation, source.correctionConfigurationName()))
         return fail(source.correctionConfigurationName());
+
+    if (source.unknown && !safeWrite(out.filePath(source.unknownFileName()),
+                                     ExerciseUnknownFile::encode(*source.unknown)))
+        return fail(source.unknownFileName());
 
     QStringList records(11);
     records[ExerciseFile::StatementFile - 1] = source.statementFileName();

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "configurations/preparationamounts.h"
+#include "exercises/exerciseunknown.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,12 +30,18 @@ struct ExerciseSource {
     std::optional<PreparationSource> correctionPreparation;
     // Further preparations whose results the correction quotes.
     QList<PreparationSource> checks;
+    // The solution the student compares with a range of standards, if the exercise has one.
+    std::optional<ExerciseUnknown> unknown;
 
     QString exerciseFileName() const { return name + QStringLiteral(".E12"); }
     QString statementFileName() const { return name + QStringLiteral("-enonce.rtf"); }
     QString correctionFileName() const { return name + QStringLiteral("-corrige.rtf"); }
     QString statementConfigurationName() const { return name + QStringLiteral(".C05"); }
     QString correctionConfigurationName() const { return name + QStringLiteral("-corrige.C05"); }
+    QString unknownFileName() const
+    {
+        return QFileInfo(ExerciseUnknownFile::pathFor(exerciseFileName())).fileName();
+    }
 };
 
 struct SourceReading {

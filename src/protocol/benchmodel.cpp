@@ -12,6 +12,16 @@ namespace {
 const QColor measureChoiceColour(0, 0, 200);
 const QColor measureChoiceHoverColour(255, 0, 0);
 
+// "1,00 · 10⁻³", as the result shows a concentration, in running text.
+QString concentrationFigures(double concentration, const QLocale& locale)
+{
+    const benchnumbers::Scientific c =
+        benchnumbers::scientific(concentration, benchnumbers::doubleDigits, locale);
+    if (c.exponent == 0)
+        return c.mantissa;
+    return c.mantissa + texts::resultPowerOfTen + benchnumbers::superscript(c.exponent);
+}
+
 } // namespace
 
 // Emits changed() once when the outermost handler returns.
@@ -101,6 +111,7 @@ BenchModel::BenchModel(MessageService& messages, const QLocale& locale, QObject*
     w(validvol).accessibleName = texts::validateFlask;
 
     w(resultat).accessibleName = texts::resultAccessible;
+    w(resultat).toolTip = texts::useAsMotherSolutionTip;
 }
 
 QStringList BenchModel::visibleWidgets() const
@@ -143,8 +154,10 @@ void BenchModel::setWindowCaption(const QString& caption)
 void BenchModel::keepReagent(int index)
 {
     // Nothing on the bench shows the index before a hover or a click.
-    if (index >= 0 && index < bench::bottleCount)
+    if (index >= 0 && index < bench::bottleCount) {
         m_state.reagentIndex = qint16(index);
+        m_labelShowsMother = false;
+    }
 }
 
 void BenchModel::requestLabelRepaint()
@@ -218,30 +231,108 @@ void BenchModel::liquide_MouseMove(int index, int, int, float, float)
     const Reagent* reagent = Catalogue::reagent(index);
     if (!reagent)
         return;
+    showLabel(index, Catalogue::kindText(reagent->kind), false);
+}
+
+void BenchModel::showLabel(int reagentIndex, const QString& kindText, bool prepared)
+{
+    const Reagent* reagent = Catalogue::reagent(reagentIndex);
     m_pictogram = reagent->hazard;
-    m_label2 = Catalogue::kindText(reagent->kind);
+    m_label2 = kindText;
     m_label1 = reagent->name;
-    if (m_state.reagentIndex != index) {
-        m_state.reagentIndex = qint16(index);
+    // The same reagent's lines are drawn again only when the label changes between the cupboard's
+    // bottle and the prepared one.
+    if (m_state.reagentIndex != reagentIndex || m_labelShowsMother != prepared) {
+        m_state.reagentIndex = qint16(reagentIndex);
+        m_labelShowsMother = prepared;
         m_labelRepaintPending = true;
     }
 }
 
 void BenchModel::liquide_Click(int index)
 {
-    using namespace bench;
     ChangeScope scope(*this);
+    m_sampledMother.reset();
+    const bool known = index >= 0 && index < bench::bottleCount;
+    takeBottle(known ? std::optional(bench::bottle(index)) : std::nullopt);
+}
+
+void BenchModel::flaconmere_MouseMove()
+{
+    ChangeScope scope(*this);
+    m_info = texts::bottleHint;
+    if (m_motherSolution)
+        showLabel(m_motherSolution->reagentIndex, texts::motherSolutionKind, true);
+}
+
+void BenchModel::flaconmere_Click()
+{
+    ChangeScope scope(*this);
+    if (!m_motherSolution)
+        return;
+    m_sampledMother = m_motherSolution;
+    m_state.reagentIndex = qint16(m_motherSolution->reagentIndex);
+    takeBottle(bench::flaconmere);
+}
+
+std::optional<PreparedLabel> BenchModel::preparedLabel() const
+{
+    if (!m_labelShowsMother || !m_motherSolution)
+        return std::nullopt;
+    return PreparedLabel{
+        concentrationFigures(m_motherSolution->concentration, m_locale),
+        benchnumbers::hundredthsWithOneDecimal(m_motherSolution->uncertainty, m_locale) +
+            QStringLiteral(" %")};
+}
+
+bool BenchModel::canUseAsMotherSolution() const
+{
+    return m_state.protocolStep == ProtocolStep::Prepared && widget(bench::resultat).visible &&
+           m_lastResult.has_value();
+}
+
+void BenchModel::useAsMotherSolution()
+{
+    ChangeScope scope(*this);
+    if (!canUseAsMotherSolution())
+        return;
+    setMotherSolution(
+        {m_state.reagentIndex, m_lastResult->concentration, m_lastResult->uncertainty});
+    Command3_Click();
+}
+
+void BenchModel::setMotherSolution(const MotherSolution& mother)
+{
+    using namespace bench;
+    m_motherSolution = mother;
+    BenchWidget& bottle = w(flaconmere);
+    bottle.picture = flaskPicturePath(m_state.flaskVolume > 0 ? m_state.flaskVolume : 100.0f);
+    bottle.pointingHand = true;
+    const Reagent* reagent = Catalogue::reagent(mother.reagentIndex);
+    bottle.toolTip =
+        texts::motherSolutionName.arg(reagent ? reagent->resultPhrase : QString(),
+                                      concentrationFigures(mother.concentration, m_locale) +
+                                          texts::resultUnit + benchnumbers::superscript(-1));
+    bottle.accessibleName = texts::bottleAccessible.arg(bottle.toolTip);
+    // The label shown may be the earlier mother solution's.
+    if (m_labelShowsMother)
+        m_labelRepaintPending = true;
+}
+
+void BenchModel::takeBottle(std::optional<bench::Part> shown)
+{
+    using namespace bench;
     m_state.protocolStep = ProtocolStep::Sampling;
     m_undoEnabled = true;
-    const bool known = index >= 0 && index < bottleCount;
-    if (known) {
-        w(choisi).picture = w(bottle(index)).picture;
+    if (shown) {
+        w(choisi).picture = w(*shown).picture;
         // The image takes the size of the picture it shows.
-        w(choisi).size = w(bottle(index)).size;
-        w(choisi).accessibleName = w(bottle(index)).accessibleName;
+        w(choisi).size = w(*shown).size;
+        w(choisi).accessibleName = w(*shown).accessibleName;
     }
     for (int i = 0; i < bottleCount; ++i)
         hide(bottle(i));
+    hide(flaconmere);
     for (const Part part : {fiole, eprouvette, pipjaug, pipgrad})
         w(part).pointingHand = true;
     // The glassware returns to its place for every new choice.
@@ -253,7 +344,14 @@ void BenchModel::liquide_Click(int index)
     setPosition(HScroll1, 0, true);
 
     const int reagent = m_state.reagentIndex;
-    if (Catalogue::isPureLiquid(reagent)) {
+    // A mother solution is a solution, whatever its solute.
+    if (m_sampledMother) {
+        setConseil(texts::chooseGlassware);
+        show(fiole);
+        show(pipjaug);
+        show(pipgrad);
+        show(eprouvette);
+    } else if (Catalogue::isPureLiquid(reagent)) {
         setConseil(texts::whichSampling);
         show(measureChoice(0));
         show(measureChoice(1));
@@ -334,6 +432,7 @@ void BenchModel::Command3_Click()
     m_undoEnabled = false;
     for (int i = 0; i < bottleCount; ++i)
         show(bottle(i));
+    show(flaconmere, m_motherSolution.has_value());
     for (const Part part : {choisi, balance, Labelmasse, HScroll1, vdemont, sucre, becher, masse,
                             fiolefinale, validvol, labelvol, resultat})
         hide(part);
@@ -356,7 +455,10 @@ void BenchModel::Command4_Click()
         break;
     case ProtocolStep::FlaskChoice:
         Command3_Click();
-        liquide_Click(m_state.reagentIndex);
+        if (m_sampledMother)
+            flaconmere_Click();
+        else
+            liquide_Click(m_state.reagentIndex);
         break;
     case ProtocolStep::Prepared:
         hide(bench::pissette);
@@ -546,7 +648,8 @@ void BenchModel::validvol_Click()
 {
     ChangeScope scope(*this);
     m_state.protocolStep = ProtocolStep::Prepared;
-    switch (checkPreparation(m_state)) {
+    const MotherSolution* mother = m_sampledMother ? &*m_sampledMother : nullptr;
+    switch (checkPreparation(m_state, mother)) {
     case Refusal::Solubility:
         m_messages.inform(texts::solubilityRefusal, texts::refusalTitle, MessageIcon::Critical);
         return;
@@ -570,13 +673,19 @@ void BenchModel::reportPreparation()
     hide(validvol);
     show(pissette);
     const Reagent* reagent = Catalogue::reagent(m_state.reagentIndex);
-    const std::optional<PreparationResult> result = computeResult(m_state);
-    resulttext::write(m_result, reagent ? reagent->resultPhrase : QString(), result, m_locale);
-    if (result)
+    const QString phrase = reagent ? reagent->resultPhrase : QString();
+    const std::optional<PreparationResult> result =
+        computeResult(m_state, m_sampledMother ? &*m_sampledMother : nullptr);
+    m_lastResult = result;
+    resulttext::write(m_result, phrase, result, m_locale);
+    if (result) {
         resulttext::writeMassConcentrationAndWriting(m_resultWriting, *result, m_state.reagentIndex,
                                                      m_locale);
-    else
+        if (m_sampledMother)
+            resulttext::appendMotherSolution(m_resultWriting, *result, *m_sampledMother, m_locale);
+    } else {
         m_resultWriting.clear();
+    }
     show(resultat);
     m_saveEnabled = true;
     // The result is on screen before the warning is.

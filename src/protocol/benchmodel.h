@@ -2,10 +2,13 @@
 // and the handlers that move a preparation from the bottle to the result.
 #pragma once
 
+#include "catalogue/labellayout.h"
 #include "catalogue/reagent.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/benchtable.h"
+#include "protocol/mothersolution.h"
 #include "protocol/preparationstate.h"
+#include "protocol/resultcomputation.h"
 
 #include <QColor>
 #include <QLocale>
@@ -15,6 +18,7 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <array>
+#include <optional>
 
 namespace dosarium {
 
@@ -72,6 +76,9 @@ class BenchModel : public QObject {
     // Clears the drawn label lines and has them drawn again for reagentIndex.
     void requestLabelRepaint();
 
+    // The label lines of a mother solution, while its bottle is the one hovered.
+    std::optional<PreparedLabel> preparedLabel() const;
+
     const QTextDocument& resultDocument() const { return m_result; }
     QTextDocument& resultDocument() { return m_result; }
     // The lines that follow the result, shown in a box of their own beside the bench while the
@@ -113,6 +120,19 @@ class BenchModel : public QObject {
     void UpDown1_MouseMove();
     void validvol_Click();
 
+    // A prepared solution kept in a bottle beside the cupboard's, to be diluted again.
+    // After a result on the bench, the solution prepared can become the mother solution.
+    bool canUseAsMotherSolution() const;
+    // Puts the prepared solution in the mother solution's bottle, in place of any earlier one, and
+    // starts again with the cupboard, where the bottle now stands.
+    void useAsMotherSolution();
+    const std::optional<MotherSolution>& motherSolution() const { return m_motherSolution; }
+    // The mother solution the preparation on the bench was taken from, if it was.
+    const std::optional<MotherSolution>& sampledMotherSolution() const { return m_sampledMother; }
+    // The hover and the click on its bottle, as on a cupboard's bottle.
+    void flaconmere_MouseMove();
+    void flaconmere_Click();
+
   signals:
     // After every handler (once, however many widgets it touched).
     void changed();
@@ -131,6 +151,9 @@ class BenchModel : public QObject {
     void setPosition(bench::Part part, int value, bool notify);
     void setConseil(const QString& text);
 
+    void takeBottle(std::optional<bench::Part> shown);
+    void showLabel(int reagentIndex, const QString& kindText, bool prepared);
+    void setMotherSolution(const MotherSolution& mother);
     void selectGlassware(const bench::Instrument& glassware);
     void updateBalance();
     void openFlaskChoice();
@@ -148,6 +171,10 @@ class BenchModel : public QObject {
     QString m_label2;
     Hazard m_pictogram = Hazard::None;
     QTextDocument m_result;
+    std::optional<PreparationResult> m_lastResult;
+    std::optional<MotherSolution> m_motherSolution;
+    std::optional<MotherSolution> m_sampledMother;
+    bool m_labelShowsMother = false;
     QTextDocument m_resultWriting;
     int m_depth = 0;
     bool m_labelRepaintPending = false;

@@ -25,6 +25,7 @@ enum Part {
     conseil,
     firstBottle,
     lastBottle = firstBottle + bottleCount - 1,
+    flaconmere, // a solution prepared on the bench, kept to be diluted again
     choisi,
     firstMeasureChoice, // by mass
     lastMeasureChoice,  // by volume
@@ -80,6 +81,9 @@ inline constexpr std::array<Place, partCount> table = {{
     {"liquide(6)", WidgetKind::Picture, {528, 64}, {67, 145}, "bottles/potassium-permanganate.svg"},
     {"liquide(7)", WidgetKind::Picture, {592, 56}, {67, 145}, "bottles/copper-sulfate.svg"},
     {"liquide(8)", WidgetKind::Picture, {664, 56}, {67, 152}, "bottles/hydrochloric-acid.svg"},
+    // Between the sugars and the stock solutions, where the prepared flask stands on the bench; it
+    // shows the flask the solution was made in.
+    {"flaconmere", WidgetKind::Picture, {406, 76}, {57, 129}, nullptr},
     // Shows the chosen bottle, at that bottle's size.
     {"choisi", WidgetKind::Picture, {24, 53}, {67, 152}, nullptr},
     {"Label3(0)", WidgetKind::Label, {112, 80}, {150, 17}, nullptr},

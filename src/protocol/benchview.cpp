@@ -2,11 +2,15 @@
 
 #include "protocol/benchmodel.h"
 #include "protocol/benchwidgets.h"
+#include "protocol/protocoltexts.h"
 #include "ui/svgpixmap.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -56,11 +60,25 @@ QWidget* BenchView::create(Part part)
             });
             return picture;
         }
-        if (glasswareAt(part))
+        if (part == flaconmere) {
+            picture->installEventFilter(this);
+            connect(picture, &BenchPicture::hovered, this,
+                    [&model] { model.flaconmere_MouseMove(); });
+            connect(picture, &BenchPicture::clicked, this, [&model] {
+                model.flaconmere_MouseMove();
+                model.flaconmere_Click();
+            });
+            return picture;
+        }
+        if (glasswareAt(part)) {
             connect(picture, &BenchPicture::clicked, this,
                     [&model, part] { model.glassware_Click(part); });
-        else
+        } else {
             picture->setFocusPolicy(Qt::NoFocus);
+            // The prepared flask offers its solution as a mother solution.
+            if (part == fiolefinale)
+                picture->installEventFilter(this);
+        }
         return picture;
     }
     case WidgetKind::Label: {
@@ -118,6 +136,8 @@ QWidget* BenchView::create(Part part)
         text->setReadOnly(true);
         text->setMouseTracking(true);
         text->installEventFilter(this);
+        // A right click lands on the text's viewport.
+        text->viewport()->installEventFilter(this);
         return text;
     }
     }
@@ -186,6 +206,31 @@ void BenchView::focusEntered(Part part)
     else if (part >= firstBottle && part <= lastBottle)
         // A keyboard user reads the label before choosing, as a pointer shows it.
         m_model.liquide_MouseMove(part - firstBottle);
+    else if (part == flaconmere)
+        m_model.flaconmere_MouseMove();
+}
+
+void BenchView::offerMotherSolution(const QPoint& globalPosition)
+{
+    auto* text = qobject_cast<QTextEdit*>(m_widgets[resultat]);
+    QMenu* menu = nullptr;
+    if (text && text->isVisible()) {
+        // Beside the text's own entries, copying included.
+        menu = text->createStandardContextMenu();
+        menu->setParent(text, menu->windowFlags());
+    } else {
+        menu = new QMenu(m_placard);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto* use = new QAction(texts::useAsMotherSolution, menu);
+    use->setObjectName(QStringLiteral("useAsMotherSolution"));
+    use->setEnabled(m_model.canUseAsMotherSolution());
+    connect(use, &QAction::triggered, &m_model, [this] { m_model.useAsMotherSolution(); });
+    QAction* first = menu->actions().value(0);
+    menu->insertAction(first, use);
+    if (first)
+        menu->insertSeparator(first);
+    menu->popup(globalPosition);
 }
 
 void BenchView::renderWidget(Part part)
@@ -242,6 +287,14 @@ void BenchView::renderWidget(Part part)
 
 bool BenchView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ContextMenu) {
+        QWidget* text = m_widgets[resultat];
+        if (watched == m_widgets[fiolefinale] || (text && watched == text) ||
+            (text && watched == static_cast<QTextEdit*>(text)->viewport())) {
+            offerMotherSolution(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+    }
     if (!m_rendering && event->type() == QEvent::MouseMove) {
         if (watched == m_placard) {
             m_model.placard_MouseMove();

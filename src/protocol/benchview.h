@@ -44,6 +44,8 @@ class BenchView : public QObject {
     // What a part that takes the focus tells the model: the slider its hint, a bottle its label.
     void focusEntered(bench::Part part);
     void focusFirstShown(const std::array<bool, bench::partCount>& shownBefore);
+    // The menu of the prepared flask and of the result: "Utiliser comme solution mère".
+    void offerMotherSolution(const QPoint& globalPosition);
 
     QPointer<QWidget> m_placard;
     BenchModel& m_model;

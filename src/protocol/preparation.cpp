@@ -30,9 +30,21 @@ Preparation Preparation::of(const BenchModel& bench)
     const PreparationState& state = bench.state();
     const Reagent* reagent = Catalogue::reagent(state.reagentIndex);
     Q_ASSERT(reagent); // the bench only ever holds a reagent of the cupboard
-    return Preparation(*reagent, int(state.samplingTool),
-                       {bench.upDown1Position(), bench.upDown2Position(), bench.hScroll1Position()},
-                       state.sampledMass, state.sampledVolume, state.flaskVolume);
+    Preparation preparation(
+        *reagent, int(state.samplingTool),
+        {bench.upDown1Position(), bench.upDown2Position(), bench.hScroll1Position()},
+        state.sampledMass, state.sampledVolume, state.flaskVolume);
+    preparation.m_mother = bench.sampledMotherSolution();
+    return preparation;
+}
+
+std::optional<Preparation> Preparation::fromMother(const MotherSolution& mother) const
+{
+    if (mother.reagentIndex != m_reagent->index)
+        return std::nullopt;
+    Preparation preparation = *this;
+    preparation.m_mother = mother;
+    return preparation;
 }
 
 std::optional<SamplingTool> Preparation::tool() const
@@ -41,7 +53,8 @@ std::optional<SamplingTool> Preparation::tool() const
     const bench::Instrument* instrument = bench::instrumentNumbered(m_toolNumber);
     const ReagentKind refused =
         instrument && instrument->weighs() ? ReagentKind::AqueousSolution : ReagentKind::PureSolid;
-    if (!instrument || m_reagent->kind == refused)
+    const ReagentKind kind = m_mother ? ReagentKind::AqueousSolution : m_reagent->kind;
+    if (!instrument || kind == refused)
         return std::nullopt;
     return instrument->tool;
 }
@@ -52,14 +65,20 @@ void Preparation::play(BenchModel& bench) const
     const int index = m_reagent->index;
     bench.m_state.reagentIndex = qint16(index);
     bench.m_state.sampledMass = m_sampledMass;
-    bench.liquide_MouseMove(index);
-    bench.liquide_Click(index);
+    if (m_mother) {
+        bench.setMotherSolution(*m_mother);
+        bench.flaconmere_MouseMove();
+        bench.flaconmere_Click();
+    } else {
+        bench.liquide_MouseMove(index);
+        bench.liquide_Click(index);
+    }
     if (!offered)
         return;
 
     const bench::Instrument& instrument = bench::instrument(*offered);
     bench.m_state.samplingTool = *offered;
-    if (m_reagent->kind == ReagentKind::PureLiquid)
+    if (m_reagent->kind == ReagentKind::PureLiquid && !m_mother)
         bench.Label3_Click(instrument.measureChoice);
 
     // A selector refuses a position outside its range and keeps its own; the replay goes on.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue/reagent.h"
+#include "protocol/mothersolution.h"
 #include "protocol/preparationstate.h"
 
 #include <optional>
@@ -27,11 +28,15 @@ class Preparation {
                                            const SelectorPositions& positions,
                                            float sampledMass = 0.0f);
     static Preparation of(const BenchModel& bench);
+    // The same preparation with its sample taken from a mother solution of the same reagent;
+    // nothing for another reagent's.
+    std::optional<Preparation> fromMother(const MotherSolution& mother) const;
 
     // Replays the preparation on a bench just reset, through the handlers a student's clicks run
     // and in the same order, so the bench checks, draws and reports it as it does for the student.
     // The reagent and the mass are stored first, as a saved file stores them; the instrument is
-    // played only when the bench offers it, and the flask only once the sample is taken.
+    // played only when the bench offers it, and the flask only once the sample is taken. A
+    // preparation from a mother solution puts that solution's bottle on the bench first.
     void play(BenchModel& bench) const;
 
     const Reagent& reagent() const { return *m_reagent; }
@@ -42,6 +47,9 @@ class Preparation {
     float sampledMass() const { return m_sampledMass; }
     float sampledVolume() const { return m_sampledVolume; }
     float flaskVolume() const { return m_flaskVolume; }
+    // The prepared solution the sample was taken from; none for a cupboard's bottle. A
+    // configuration file cannot hold it.
+    const std::optional<MotherSolution>& mother() const { return m_mother; }
 
     bool operator==(const Preparation&) const = default;
 
@@ -55,6 +63,7 @@ class Preparation {
     float m_sampledMass;
     float m_sampledVolume;
     float m_flaskVolume;
+    std::optional<MotherSolution> m_mother;
 };
 
 } // namespace dosarium

@@ -58,6 +58,19 @@ inline const QString resultWriting = QStringLiteral("Écriture du résultat : ")
 inline const QString resultWritingC = QStringLiteral("C = ");
 inline const QString resultWritingCm = QStringLiteral(" et Cm = ");
 
+// A prepared solution kept as a mother solution.
+inline const QString useAsMotherSolution = QStringLiteral("Utiliser comme solution mère");
+inline const QString useAsMotherSolutionTip =
+    QStringLiteral("Clic droit : « Utiliser comme solution mère »");
+inline const QString motherSolutionKind = QStringLiteral("Solution mère préparée");
+// "Solution mère de permanganate de potassium de concentration : 1,00 · 10⁻³ mol · L⁻¹"
+inline const QString motherSolutionName = QStringLiteral("Solution mère %1 %2");
+// "Solution mère : C = 1,00 · 10-3 mol · L-1, incertitude 0,4 % ; incertitudes relatives ajoutées :
+// 0,40 % + 0,40 % = 0,80 %", on one line of the box under the label.
+inline const QString resultMotherSolution = QStringLiteral("Solution mère : C = ");
+inline const QString resultMotherUncertainties =
+    QStringLiteral(", incertitude %1 % ; incertitudes relatives ajoutées : %2 % + %3 % = %4 %");
+
 // Tooltips and accessible names of the pictures that act as controls.
 inline const QString fioleTip = QStringLiteral("fiole jaugée");
 inline const QString eprouvetteTip = QStringLiteral("éprouvette graduée");

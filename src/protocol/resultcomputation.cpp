@@ -36,8 +36,10 @@ double sampleUncertainty(const PreparationState& s)
 
 } // namespace
 
-Refusal checkPreparation(const PreparationState& s)
+Refusal checkPreparation(const PreparationState& s, const MotherSolution* mother)
 {
+    if (mother)
+        return s.sampledVolume >= s.flaskVolume ? Refusal::SampleVolume : Refusal::None;
     if (Catalogue::isPureSolid(s.reagentIndex) &&
         s.sampledMass / s.flaskVolume > float(Catalogue::solubilityLimit))
         return Refusal::Solubility;
@@ -57,7 +59,8 @@ Refusal checkPreparation(const PreparationState& s)
     return Refusal::None;
 }
 
-std::optional<PreparationResult> computeResult(const PreparationState& s)
+std::optional<PreparationResult> computeResult(const PreparationState& s,
+                                               const MotherSolution* mother)
 {
     const Reagent* reagent = Catalogue::reagent(s.reagentIndex);
     if (!reagent)
@@ -73,7 +76,13 @@ std::optional<PreparationResult> computeResult(const PreparationState& s)
     PreparationResult r;
     double c = 0.0;
     double cMax = 0.0;
-    if (Catalogue::isAqueousSolution(s.reagentIndex)) {
+    if (mother) {
+        // A prepared concentration has no whole-number stock value: it stays in double precision.
+        c = mother->concentration * vs / flask;
+        r.singlePrecision = false;
+        cMax = mother->concentration * (vs + ds) / flaskLow;
+        r.motherUncertainty = mother->uncertainty;
+    } else if (Catalogue::isAqueousSolution(s.reagentIndex)) {
         const double c0 = reagent->concentration;
         c = c0 * vs / flask;
         // A stock concentration with a fraction (0,5 mol/L) keeps the concentration in double
@@ -95,11 +104,12 @@ std::optional<PreparationResult> computeResult(const PreparationState& s)
         c = double(float(c));
 
     const double ratio = std::fabs((cMax - c) / c) * 10000.0;
-    if (!std::isfinite(ratio) || ratio > 32767.0)
+    // The default rounding mode takes a half to the even neighbour.
+    const double sum = std::nearbyint(ratio) + r.motherUncertainty;
+    if (!std::isfinite(ratio) || sum > 32767.0)
         return std::nullopt;
     r.concentration = c;
-    // The default rounding mode takes a half to the even neighbour.
-    r.computedUncertainty = qint16(std::nearbyint(ratio));
+    r.computedUncertainty = qint16(sum);
     r.uncertainty = std::min(r.computedUncertainty, uncertaintyCap);
     return r;
 }

@@ -131,4 +131,26 @@ void writeMassConcentrationAndWriting(QTextDocument& document, const Preparation
         cmFigures.exponent, texts::resultMassUnit);
 }
 
+void appendMotherSolution(QTextDocument& document, const PreparationResult& result,
+                          const MotherSolution& mother, const QLocale& locale)
+{
+    const Formats f;
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(blockFormat(Qt::AlignLeft), f.normal);
+    cursor.insertText(texts::resultMotherSolution, f.normal);
+    const benchnumbers::Scientific c =
+        benchnumbers::scientific(mother.concentration, benchnumbers::doubleDigits, locale);
+    insertQuantity(cursor, f, c.mantissa, c.exponent, texts::resultUnit);
+    // The sum in hundredths of a percent, as it is made: tenths rounded apart would not add up.
+    const auto percent = [&locale](int hundredths) {
+        return locale.toString(hundredths / 100.0, 'f', 2);
+    };
+    cursor.insertText(texts::resultMotherUncertainties.arg(
+                          benchnumbers::hundredthsWithOneDecimal(mother.uncertainty, locale),
+                          percent(result.computedUncertainty - result.motherUncertainty),
+                          percent(result.motherUncertainty), percent(result.computedUncertainty)),
+                      f.normal);
+}
+
 } // namespace dosarium::resulttext

@@ -1,6 +1,7 @@
 // The result box's text: what was prepared, the concentration and the uncertainty.
 #pragma once
 
+#include "protocol/mothersolution.h"
 #include "protocol/resultcomputation.h"
 
 #include <QLocale>
@@ -26,5 +27,10 @@ void write(QTextDocument& document, const QString& reagentPhrase,
 // uncertainty. Empty when the reagent has no molar mass to give Cm.
 void writeMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
                                       int reagentIndex, const QLocale& locale);
+
+// Adds, after the lines of writeMassConcentrationAndWriting(), the mother solution a dilution was
+// taken from and how its uncertainty adds to the dilution's.
+void appendMotherSolution(QTextDocument& document, const PreparationResult& result,
+                          const MotherSolution& mother, const QLocale& locale);
 
 } // namespace dosarium::resulttext

@@ -72,7 +72,7 @@ EtiquetteWidget::EtiquetteWidget(QWidget* parent) : QWidget(parent)
         beside->hide();
     }
     setAccessibleName(labelAccessibleName);
-    setAccessibleDescription(LabelLayout::lines(m_reagentIndex).join(QLatin1Char('\n')));
+    describe();
 }
 
 void EtiquetteWidget::setReagentName(const QString& name)
@@ -130,9 +130,24 @@ void EtiquetteWidget::setReagentIndex(int index)
     if (index == m_reagentIndex)
         return;
     m_reagentIndex = index;
-    setAccessibleDescription(LabelLayout::lines(index).join(QLatin1Char('\n')));
+    describe();
     showBesidePictograms();
     update();
+}
+
+void EtiquetteWidget::setPreparedLabel(const std::optional<PreparedLabel>& prepared)
+{
+    if (prepared == m_prepared)
+        return;
+    m_prepared = prepared;
+    describe();
+    update();
+}
+
+void EtiquetteWidget::describe()
+{
+    const PreparedLabel* prepared = m_prepared ? &*m_prepared : nullptr;
+    setAccessibleDescription(LabelLayout::lines(m_reagentIndex, prepared).join(QLatin1Char('\n')));
 }
 
 QString EtiquetteWidget::reagentName() const
@@ -171,7 +186,8 @@ void EtiquetteWidget::paintEvent(QPaintEvent* event)
     const auto measure = [](const QString& text, double size, bool italic) {
         return QFontMetricsF(labelFont(size, italic)).horizontalAdvance(text);
     };
-    for (const LabelPiece& piece : LabelLayout::pieces(m_reagentIndex, measure)) {
+    const PreparedLabel* prepared = m_prepared ? &*m_prepared : nullptr;
+    for (const LabelPiece& piece : LabelLayout::pieces(m_reagentIndex, measure, prepared)) {
         const QFont font = labelFont(piece.pointSize, piece.italic);
         painter.setFont(font);
         // Pieces are placed by the top of their text.

@@ -1,11 +1,13 @@
 // The white label box under the cupboard: name, kind band, pictogram and three drawn data lines.
 #pragma once
 
+#include "catalogue/labellayout.h"
 #include "catalogue/reagent.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 
@@ -25,6 +27,9 @@ class EtiquetteWidget : public QWidget {
     // The drawn lines are those of this reagent; changing it clears and redraws them.
     void setReagentIndex(int index);
     int reagentIndex() const { return m_reagentIndex; }
+    // A solution prepared on the bench: its own concentration and uncertainty below the solute's
+    // lines; none for a cupboard's bottle.
+    void setPreparedLabel(const std::optional<PreparedLabel>& prepared);
 
     QString reagentName() const;
     QString kindText() const;
@@ -37,12 +42,14 @@ class EtiquetteWidget : public QWidget {
 
   private:
     void showBesidePictograms();
+    void describe();
 
     QLabel* m_name;
     QLabel* m_kind;
     std::array<QLabel*, 3> m_pictograms{};
     std::array<QLabel*, 2> m_beside{};
     int m_reagentIndex = 0;
+    std::optional<PreparedLabel> m_prepared;
     int m_besideShownFor = -1; // the reagent whose other pictograms are shown, or -1
 };
 

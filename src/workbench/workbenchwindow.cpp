@@ -77,6 +77,7 @@ WorkbenchWindow::WorkbenchWindow(MessageService& messages, const QString& applic
     connect(m_exerciseButton, &PictureButton::clicked, m_exercises, &ExerciseMenu::popUp);
     addRackEntries();
     connect(m_bench, &BenchModel::labelRepaintRequested, this, [this](int reagentIndex) {
+        m_etiquette->setPreparedLabel(m_bench->preparedLabel());
         m_etiquette->setReagentIndex(reagentIndex);
         m_etiquette->update();
     });
@@ -136,8 +137,10 @@ void WorkbenchWindow::createCommandBar()
             [this] { showCalculator(this, m_calculator); });
     connect(commandButton("Command2"), &QPushButton::clicked, this,
             [this] { OpenConfigurationWindow(m_configurations, m_messages, this).exec(); });
-    connect(commandButton("Command11"), &QPushButton::clicked, this,
-            [this] { SaveConfigurationWindow(m_configurations, m_messages, this).exec(); });
+    connect(commandButton("Command11"), &QPushButton::clicked, this, [this] {
+        if (!m_configurations.refuseUnsavable())
+            SaveConfigurationWindow(m_configurations, m_messages, this).exec();
+    });
     connect(commandButton("Command7"), &QPushButton::clicked, m_help, &HelpController::showHelp);
     connect(commandButton("Command9"), &QPushButton::clicked, m_help, &HelpController::showCourse);
 }

@@ -265,3 +265,33 @@ TEST_F(ConfigurationControllerTest, AnEmptyPathIsNotSaved)
     EXPECT_FALSE(controller.write(QString()));
     expectOnlyMessage(texts::writeFailure, texts::saveImpossibleTitle);
 }
+
+// A file holds the cupboard's bottles only: a dilution of a prepared solution would replay as one
+// of the stock, so it is not written at all, and the student is told why.
+TEST_F(ConfigurationControllerTest, ADilutionOfAPreparedSolutionIsNotSaved)
+{
+    const auto dilute = [this](int flaskPosition) {
+        model.pipjaug_Click();
+        model.validprel_Click();
+        model.setUpDown1Position(flaskPosition);
+        model.validvol_Click();
+    };
+    model.liquide_MouseMove(7);
+    model.liquide_Click(7);
+    dilute(4);
+    const QString path = dir.filePath("dilution.C05");
+    EXPECT_FALSE(controller.refuseUnsavable());
+    model.useAsMotherSolution();
+    model.flaconmere_MouseMove();
+    model.flaconmere_Click();
+    dilute(4);
+    ASSERT_TRUE(model.isSaveEnabled());
+    ASSERT_TRUE(messages.shown.isEmpty());
+
+    EXPECT_TRUE(controller.refuseUnsavable());
+    EXPECT_FALSE(controller.write(path));
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[1].text, texts::motherSolutionNotSaved);
+    EXPECT_EQ(messages.shown[1].title, texts::saveImpossibleTitle);
+}

@@ -172,3 +172,45 @@ TEST(ExerciseMarkup, RtfEscapesAndFormats)
 }
 
 } // namespace
+
+// The teacher's unknown, in g/L or mol/L, is written beside the exercise and read back from there;
+// one the bench cannot make is refused at its section's line.
+TEST_F(SourceTest, UnknownSolutionIsWrittenBesideTheExercise)
+{
+    SourceReading reading =
+        parse(header + QStringLiteral("[inconnue]\nreactif = sulfate-de-cuivre\n"
+                                      "concentration-en-masse = 12,0\n"));
+    ASSERT_TRUE(reading.source) << reading.error.toStdString();
+    QTemporaryDir out;
+    QString error;
+    ASSERT_TRUE(ExerciseWriter::write(*reading.source, out.path(), &error)) << error.toStdString();
+    EXPECT_EQ(QFileInfo(out.filePath(QStringLiteral("essai.E12"))).size(), 11 * 128);
+    QString message;
+    const std::optional<ExerciseUnknown> unknown =
+        ExerciseUnknownFile::read(out.filePath(QStringLiteral("essai.E12")), &message);
+    ASSERT_TRUE(unknown) << message.toStdString();
+    EXPECT_EQ(unknown->reagentIndex, 7);
+    EXPECT_DOUBLE_EQ(unknown->concentration, 12.0 / 159.6);
+
+    reading = parse(header + QStringLiteral("[inconnue]\nreactif = permanganate-de-potassium\n"
+                                            "concentration = 7.0e-5\n"));
+    ASSERT_TRUE(reading.source) << reading.error.toStdString();
+    EXPECT_EQ(reading.source->unknown, (ExerciseUnknown{6, 7.0e-5}));
+
+    const struct {
+        const char* section;
+        const char* error;
+    } refused[] = {
+        {"[inconnue]\nreactif = permanganate-de-potassium\nconcentration = 0.6\n", "ligne 4"},
+        {"[inconnue]\nreactif = glucose\nconcentration = 0.1\n", "ligne 4"},
+        {"[inconnue]\nreactif = sulfate-de-cuivre\n", "ligne 4 : [inconnue]"},
+        {"[inconnue]\nconcentration = 0.1\nconcentration = 0.2\n", "ligne 6"},
+        {"[inconnue]\nmesure = balance\n", "ligne 5 : clé inconnue"},
+    };
+    for (const auto& bad : refused) {
+        const SourceReading failed = parse(header + QString::fromUtf8(bad.section));
+        EXPECT_FALSE(failed.source) << bad.section;
+        EXPECT_TRUE(failed.error.contains(QString::fromUtf8(bad.error)))
+            << failed.error.toStdString();
+    }
+}

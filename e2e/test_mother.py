@@ -1,0 +1,94 @@
+"""Journey: a permanganate solution too dilute for one dilution of the stock. The student dilutes
+the 0,50 mol/L stock once, keeps the result with "Utiliser comme solution mère", dilutes that
+solution again, reads a result that names its mother and adds both uncertainties, and learns why
+this preparation cannot be saved to a file."""
+
+import accessibility as a11y
+import steps
+
+USE_AS_MOTHER = "Utiliser comme solution mère"
+MOTHER_BOTTLE = ("Flacon : Solution mère de permanganate de potassium de concentration : "
+                 "1,00 · 10⁻³ mol · L⁻¹")
+SAMPLE, FLASK = "Volume prélevé", "Volume de la fiole jaugée"
+VALIDATE_SAMPLE, VALIDATE_FLASK = "Valider le volume prélevé", "Valider la fiole jaugée"
+UNCERTAINTY = "Estimation de l'incertitude relative sur la concentration avec ce protocole : "
+NOT_SAVED = ("Cette solution a été préparée à partir d'une solution mère préparée sur la paillasse. "
+             "Un fichier de configuration ne garde que les préparations faites avec les flacons de "
+             "l'armoire : il ne peut pas enregistrer celle-ci, qui serait rejouée autrement.")
+
+
+def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, user):
+    def find(role_name, name):
+        return a11y.find(workbench, role_name, name)
+
+    def press(name):
+        user.click(find("push button", name))
+
+    def pipette_into(sample_clicks, flask_clicks, flask):
+        """The volumetric pipette (10 mL at first) moved by sample_clicks, into the flask."""
+        press("pipette jaugée")
+        find("label", "10 mL")
+        if sample_clicks:
+            steps.step_selector(workbench, user, SAMPLE, sample_clicks)
+        press(VALIDATE_SAMPLE)
+        steps.step_selector(workbench, user, FLASK, flask_clicks)
+        find("label", flask)
+        press(VALIDATE_FLASK)
+
+    # First dilution: 2 mL of the stock into the 1000 mL flask.
+    steps.choose_bottle(workbench, user, "Permanganate de potassium")
+    pipette_into(-2, 3, "1000 mL")
+    text, _, _ = steps.result(workbench)
+    assert "\nC = 1,00 · 10-3 mol · L-1\n" in text
+    assert f"{UNCERTAINTY}0,4 %" in text
+
+    # The result's menu keeps the prepared solution; the bench starts again with its bottle.
+    watcher = a11y.PopupWatcher()
+    try:
+        user.click(find("text", steps.RESULT), button=3)
+        menu = watcher.next_menu()
+        entry = a11y.find(menu, "menu item", USE_AS_MOTHER)
+        assert a11y.is_enabled(entry)
+        user.click(entry)
+    finally:
+        watcher.close()
+    find("label", "Choisir un composé")
+    a11y.wait_for(lambda: not a11y.find_all(workbench, "text", steps.RESULT), "the result to go")
+    mother = find("push button", MOTHER_BOTTLE)
+    assert a11y.find_all(workbench, "push button", "Flacon : Permanganate de potassium")
+
+    # Its label says what it is.
+    user.hover(mother)
+    find("label", "Solution mère préparée")
+    label = a11y.find(workbench, None, "Étiquette du flacon")
+    a11y.wait_for(lambda: label.get_description().endswith(
+        "\nConcentration : C = 1,00 · 10⁻³ mol.L-1\nIncertitude relative : 0,4 %"),
+        "the prepared solution's label")
+
+    # Second dilution: 10 mL of the prepared solution into the 100 mL flask.
+    user.click(mother)
+    find("label", "Choisir la verrerie à utiliser pour le prélèvement")
+    pipette_into(0, -1, "100 mL")
+    # The result box reads as for the cupboard's bottles; the box below it names the mother
+    # solution and adds the uncertainties, on a third line that the box scrolls to.
+    result = find("text", steps.RESULT)
+    assert not steps.scrolls(result)
+    text = a11y.text(result)
+    raised = [piece for piece, attributes in a11y.runs(result)
+              if attributes.get("size") == steps.RAISED_SIZE]
+    added = a11y.text(find("text", steps.RESULT_WRITING))
+    assert text == ("Après avoir complété jusqu'au trait de jauge avec de l'eau distillée, "
+                    "vous avez préparé une solution aqueuse de permanganate de potassium "
+                    "de concentration :\n\nC = 1,00 · 10-4 mol · L-1\n\n"
+                    f"{UNCERTAINTY}0,8 %")
+    assert raised == ["-4", "-1"]
+    assert added.startswith("Concentration en masse : Cm = 0,0158 g · L-1\n")
+    assert added.endswith("\nSolution mère : C = 1,00 · 10-3 mol · L-1, incertitude 0,4 % ; "
+                          "incertitudes relatives ajoutées : 0,40 % + 0,40 % = 0,80 %")
+
+    # A configuration file holds the cupboard's bottles only: the save says so and writes nothing.
+    save = find("push button", "Enregistrer")
+    assert a11y.is_enabled(save)
+    user.click(save)
+    assert steps.answer(program, user, "Enregistrement impossible", "OK") == NOT_SAVED
+    assert not [w for w in a11y.top_windows(program.app) if a11y.name(w) != "Dosarium"]
