@@ -11,7 +11,7 @@ set(uses_workbench calculator catalogue codepage configurations exercises help n
     richtext)
 set(uses_exercises configurations classwork richtext codepage files)
 # A class's hand-ins are replayed and judged as the comparison with a correction judges one.
-set(uses_classwork configurations protocol files)
+set(uses_classwork configurations protocol catalogue files)
 set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
 set(uses_help codepage)

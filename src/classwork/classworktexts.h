@@ -47,7 +47,6 @@ inline const QString exportButton = QStringLiteral("Exporter");
 inline const QString printButton = QStringLiteral("Imprimer");
 inline const QString closeButton = QStringLiteral("Fermer");
 inline const QString tableName = QStringLiteral("Tableau des préparations");
-inline const QString summaryName = QStringLiteral("Bilan des verdicts");
 inline const QString exerciseFilterDescription = QStringLiteral("Exercice");
 inline const QString exerciseFilterPattern = QStringLiteral("*.E12");
 inline const QString exportFilterDescription = QStringLiteral("Tableur (CSV)");
@@ -59,5 +58,42 @@ inline const QString progressCancel = QStringLiteral("Annuler");
 inline const QString exportFailureTitle = QStringLiteral("Erreur d'écriture.");
 inline const QString exportFailure =
     QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.");
+
+// The student's report.
+inline const QString fallbackLastName = QStringLiteral("Nom");
+inline const QString fallbackFirstName = QStringLiteral("Prenom");
+inline const QString fallbackExercise = QStringLiteral("Preparation-libre");
+inline const QString menuReport = QStringLiteral("Compte rendu");
+inline const QString reportHeading = QStringLiteral("Compte rendu de préparation");
+inline const QString reportTitleText = QStringLiteral("Compte rendu - %1 - %2");
+inline const QString reportCreator = QStringLiteral("Dosarium");
+inline const QString freePreparation = QStringLiteral("Préparation libre");
+inline const QString studentLine = QStringLiteral("Élève : %1 %2    Classe : %3");
+inline const QString dateLine = QStringLiteral("Date : %1");
+inline const QString exerciseLine = QStringLiteral("Exercice : %1");
+inline const QString protocolHeading = QStringLiteral("Protocole");
+inline const QString stepReagent = QStringLiteral("Flacon : %1 (%2)");
+inline const QString labelLiquid = QStringLiteral("M = %1 g/mol ; d = %2");
+inline const QString labelSolid = QStringLiteral("M = %1 g/mol");
+inline const QString labelSolution = QStringLiteral("C = %1 mol/L ; Cm = %2 g/L");
+inline const QString stepSample = QStringLiteral("Prélèvement : %1");
+inline const QString stepFlask =
+    QStringLiteral("Fiole jaugée de %1, complétée à l'eau distillée jusqu'au trait de jauge");
+inline const QString resultHeading = QStringLiteral("Résultat");
+inline const QString nothingPrepared = QStringLiteral("Aucune préparation terminée.");
+inline const QString verdictHeading = QStringLiteral("Comparaison avec le corrigé");
+inline const QString studentTextHeading = QStringLiteral("Texte de l'élève");
+inline const QString reportWindowTitle = QStringLiteral("Compte rendu");
+inline const QString lastNameLabel = QStringLiteral("Nom :");
+inline const QString firstNameLabel = QStringLiteral("Prénom :");
+inline const QString classLabel = QStringLiteral("Classe :");
+inline const QString folderLabel = QStringLiteral("Dossier :");
+inline const QString browseButton = QStringLiteral("Parcourir…");
+inline const QString reportFolderCaption = QStringLiteral("Dossier du compte rendu");
+inline const QString pdfSuffix = QStringLiteral(".pdf");
+inline const QString configurationSuffix = QStringLiteral(".C05");
+inline const QString reportSavedTitle = QStringLiteral("Compte rendu enregistré");
+inline const QString reportSaved = QStringLiteral("Le compte rendu est enregistré sous %1, "
+                                                  "la préparation sous %2.");
 
 } // namespace dosarium::classworktexts

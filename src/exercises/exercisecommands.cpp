@@ -39,6 +39,14 @@ void ExerciseCommands::setExerciseDirectory(const QString& directory)
     m_exerciseDirectory = withSlash(directory);
 }
 
+QString ExerciseCommands::correctionConfigurationOf(const QString& exerciseFile)
+{
+    const std::optional<ExerciseFileNames> correction = ExerciseFile::correction(exerciseFile);
+    if (!correction || isBlank(correction->configuration))
+        return {};
+    return withSlash(QFileInfo(exerciseFile).absolutePath()) + correction->configuration;
+}
+
 bool ExerciseCommands::confirmTextLoss()
 {
     if (!m_session.isModified())
