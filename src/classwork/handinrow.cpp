@@ -52,6 +52,13 @@ QString quotedMessages(const QList<Message>& messages)
     return quotes.join(QLatin1Char(' '));
 }
 
+QString ratioRemark(double ratio, const QLocale& locale)
+{
+    const bool more = ratio >= 1.0;
+    return (more ? ratioMore : ratioLess)
+        .arg(benchnumbers::general(more ? ratio : 1.0 / ratio, 3, locale));
+}
+
 void fillResult(HandInRow& row, const BenchPreparation& preparation, const QLocale& locale)
 {
     const PreparationResult& result = *preparation.result;
@@ -133,7 +140,7 @@ HandInRow handInRow(const QString& path, const ConfigurationTrial& correction,
     QStringList remarks;
     if (row.verdict == HandInVerdict::DifferentConcentration ||
         row.verdict == HandInVerdict::DifferentReagentAndConcentration)
-        remarks << ratioRemark.arg(benchnumbers::general(report.comparison.ratio, 3, locale));
+        remarks << ratioRemark(report.comparison.ratio, locale);
     if (!trial.messages.isEmpty())
         remarks << quotedMessages(trial.messages);
     row.cells[RemarksColumn] = remarks.join(QLatin1Char(' '));

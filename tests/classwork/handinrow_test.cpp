@@ -60,7 +60,7 @@ TEST(ClassTable, JudgesEveryHandInOfTheFolderAndChangesNone)
          configurationBytes(measured(sodiumHydroxide, SamplingTool::VolumetricPipette, 10, 100)),
          HandInVerdict::DifferentConcentration,
          {soda, "10 mL à la pipette jaugée", "100 mL", "0,600", "24,0", "0,4",
-          classworktexts::otherConcentration, classworktexts::ratioRemark.arg("2")}},
+          classworktexts::otherConcentration, classworktexts::ratioMore.arg("2")}},
         {"d-copper.C05",
          configurationBytes(measured(copperSulfate, SamplingTool::VolumetricPipette, 10, 100)),
          HandInVerdict::DifferentReagentAndConcentration,
