@@ -133,4 +133,14 @@ def test_class_table_judges_a_folder_and_exports_it(program, workbench, user, de
     assert "table:table" in content
     assert all(name.replace('"', "&quot;") in content or name in content for name in verdicts)
     assert "Fichier illisible : 2" in content
+
+    # Printed to a PDF file: the table and its summary.
+    printed = desktop.home / "bilan.pdf"
+    user.click(a11y.find(window, "push button", "Imprimer"))
+    printer = program.window("Imprimer")
+    steps.dictate(a11y.find(printer, "text", "Fichier de sortie :"), printed)
+    user.click(a11y.find(printer, "push button", "Imprimer"))
+    text = a11y.wait_for(lambda: printed.exists() and " ".join(pdf_text(printed).split()),
+                         "the printed table")
+    assert "Martin Léa.C05" in text and "Fichier illisible : 2" in text
     assert {p.name: p.read_bytes() for p in hand_ins.iterdir()} == before

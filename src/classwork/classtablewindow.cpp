@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextDocument>
@@ -79,7 +80,8 @@ ClassTableWindow::ClassTableWindow(MessageService& messages, TextDialogs& dialog
     layout->addLayout(commands);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_summary);
-    resize(1100, 600);
+    // Wide enough for every column on a large screen, within a small one.
+    resize(QSize(1100, 600).boundedTo(screen()->availableSize() * 0.95));
     setCorrection(correctionPath);
     showSummary();
 }
@@ -161,10 +163,14 @@ void ClassTableWindow::exportTable()
         m_dialogs.saveFileName({exportFilterDescription, exportFilterPattern}, exportSuffix);
     if (!path)
         return;
-    QTextDocument document;
-    fillDocument(document);
     const QFileInfo csv(*path);
     const QString odt = csv.path() + QLatin1Char('/') + csv.completeBaseName() + odtSuffix;
+    for (const QFileInfo& target : {csv, QFileInfo(odt)})
+        if (target.exists() && !m_messages.confirmYes(overwriteText.arg(target.fileName()),
+                                                      overwriteTitle, MessageIcon::Question))
+            return;
+    QTextDocument document;
+    fillDocument(document);
     const QByteArray odtContent = odtBytes(document);
     if (!safeWrite(*path, csvBytes(handInHeader(), shownRows())) || odtContent.isEmpty() ||
         !safeWrite(odt, odtContent))

@@ -56,6 +56,9 @@ inline const QString exportSuffix = QStringLiteral("csv");
 inline const QString odtSuffix = QStringLiteral(".odt");
 inline const QString progressText = QStringLiteral("Lecture des préparations…");
 inline const QString progressCancel = QStringLiteral("Annuler");
+inline const QString overwriteText =
+    QStringLiteral("Le fichier %1 existe déjà.\r\nEcraser l'ancien?");
+inline const QString overwriteTitle = QStringLiteral("Ecraser le fichier?");
 inline const QString exportFailureTitle = QStringLiteral("Erreur d'écriture.");
 inline const QString exportFailure =
     QStringLiteral("Vérifier l'état du lecteur et le nom du fichier.");
