@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -182,6 +184,8 @@ void ClassTableWindow::printTable()
     QPagedPaintDevice* printer = m_dialogs.choosePrinter(tableCaption);
     if (!printer)
         return;
+    // The table is wider than it is long.
+    printer->setPageOrientation(QPageLayout::Landscape);
     QTextDocument document;
     fillDocument(document);
     document.print(printer);

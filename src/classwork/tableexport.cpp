@@ -46,6 +46,10 @@ void fillTableDocument(QTextDocument& document, const QString& title, const QStr
 {
     document.clear();
     document.setMetaInformation(QTextDocument::DocumentTitle, title);
+    // Nine columns on a page: a small type keeps words whole in their cells.
+    QFont font = document.defaultFont();
+    font.setPointSizeF(8);
+    document.setDefaultFont(font);
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
