@@ -10,7 +10,9 @@
 set(uses_app workbench)
 set(uses_workbench calculator catalogue codepage configurations exercises help numbers protocol
     rack richtext)
-set(uses_exercises configurations catalogue richtext codepage files)
+set(uses_exercises configurations catalogue classwork richtext codepage files)
+# A class's hand-ins are replayed and judged as the comparison with a correction judges one.
+set(uses_classwork configurations protocol catalogue files)
 set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
 set(uses_help codepage)

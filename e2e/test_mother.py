@@ -70,13 +70,8 @@ def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, us
     find("label", "Choisir la verrerie à utiliser pour le prélèvement")
     pipette_into(0, -1, "100 mL")
     # The result box reads as for the cupboard's bottles; the box below it names the mother
-    # solution and adds the uncertainties, on a third line that the box scrolls to.
-    result = find("text", steps.RESULT)
-    assert not steps.scrolls(result)
-    text = a11y.text(result)
-    raised = [piece for piece, attributes in a11y.runs(result)
-              if attributes.get("size") == steps.RAISED_SIZE]
-    added = a11y.text(find("text", steps.RESULT_WRITING))
+    # solution and adds the uncertainties, on a third line; neither box scrolls.
+    text, raised, added = steps.result(workbench)
     assert text == ("Après avoir complété jusqu'au trait de jauge avec de l'eau distillée, "
                     "vous avez préparé une solution aqueuse de permanganate de potassium "
                     "de concentration :\n\nC = 1,00 · 10-4 mol · L-1\n\n"

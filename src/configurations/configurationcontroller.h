@@ -62,6 +62,8 @@ class ConfigurationController {
 
     static QString captionFor(const QString& path);
 
+    const BenchModel& bench() const { return m_bench; }
+
   private:
     BenchModel& m_bench;
     MessageService& m_messages;

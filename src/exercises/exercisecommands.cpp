@@ -5,6 +5,7 @@
 #include "exercises/exercisehost.h"
 #include "exercises/exercisesession.h"
 #include "exercises/exercisetexts.h"
+#include "exercises/exerciseunknown.h"
 #include "ui/messageservice.h"
 #include "ui/textdialogs.h"
 
@@ -37,6 +38,14 @@ ExerciseCommands::ExerciseCommands(ExerciseSession& session,
 void ExerciseCommands::setExerciseDirectory(const QString& directory)
 {
     m_exerciseDirectory = withSlash(directory);
+}
+
+QString ExerciseCommands::correctionConfigurationOf(const QString& exerciseFile)
+{
+    const std::optional<ExerciseFileNames> correction = ExerciseFile::correction(exerciseFile);
+    if (!correction || isBlank(correction->configuration))
+        return {};
+    return withSlash(QFileInfo(exerciseFile).absolutePath()) + correction->configuration;
 }
 
 bool ExerciseCommands::confirmTextLoss()
@@ -92,6 +101,10 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected,
     m_statementPreparation.reset();
     if (statementLoaded)
         statementLoaded();
+    QString unknownMessage;
+    m_session.setUnknown(ExerciseUnknownFile::read(exerciseFile, &unknownMessage));
+    if (!unknownMessage.isEmpty())
+        m_messages.inform(unknownMessage, ExerciseTexts::unreadableTitle, MessageIcon::Exclamation);
     if (!isBlank(names->configuration)) {
         m_configurations.load(m_exerciseDirectory + names->configuration);
         m_statementPreparation = m_configurations.finishedPreparation();

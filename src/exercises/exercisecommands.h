@@ -29,6 +29,10 @@ class ExerciseCommands {
     void setExerciseDirectory(const QString& directory);
     // The exercise opened last names a configuration for its correction.
     bool correctionConfigurationAvailable() const { return !m_correctionConfiguration.isEmpty(); }
+    // Its full path, empty when it has none.
+    const QString& correctionConfiguration() const { return m_correctionConfiguration; }
+    // The full path of the correction configuration an exercise file names, empty when none.
+    static QString correctionConfigurationOf(const QString& exerciseFile);
 
     // True when nothing is lost or the user accepts to lose the edits.
     bool confirmTextLoss();

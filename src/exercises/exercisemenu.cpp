@@ -1,12 +1,18 @@
 #include "exercises/exercisemenu.h"
 
+#include "classwork/classtablewindow.h"
+#include "classwork/classworktexts.h"
+#include "classwork/studentreportdialog.h"
 #include "exercises/exercisehost.h"
 #include "exercises/exercisesession.h"
 #include "exercises/exercisetexts.h"
 #include "exercises/exercisewindow.h"
 
 #include <QAction>
+#include <QDate>
+#include <QDir>
 #include <QMenu>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace dosarium {
@@ -14,7 +20,9 @@ namespace dosarium {
 ExerciseMenu::ExerciseMenu(ExerciseSession& session, ConfigurationController& configurations,
                            ExerciseHost& host, MessageService& messages, TextDialogs& dialogs,
                            const QString& applicationDirectory, QObject* parent)
-    : QObject(parent), m_host(host), m_commands(session, configurations, host, messages, dialogs),
+    : QObject(parent), m_host(host), m_messages(messages), m_dialogs(dialogs),
+      m_commands(session, configurations, host, messages, dialogs),
+      m_report(configurations, dialogs, messages), m_reportFolder(QDir::currentPath()),
       m_applicationDirectory(applicationDirectory)
 {}
 
@@ -65,6 +73,9 @@ void ExerciseMenu::createMenu(ExerciseWindow* window)
     add("imprimetexte", ExerciseTexts::menuPrintText, &ExerciseMenu::imprimetexte_Click);
     m_menu->addSeparator();
     add("Closexo", ExerciseTexts::menuCloseExercise, &ExerciseMenu::Closexo_Click);
+    m_menu->addSeparator();
+    add("compterendu", classworktexts::menuReport, &ExerciseMenu::compterendu_Click);
+    add("classtable", classworktexts::menuClassTable, &ExerciseMenu::classtable_Click);
     if (!m_addedEntries.isEmpty())
         m_menu->addSeparator();
     for (const Entry& added : m_addedEntries) {
@@ -156,6 +167,31 @@ void ExerciseMenu::Closexo_Click()
 {
     if (m_commands.closeExercise())
         closeWindow();
+}
+
+void ExerciseMenu::classtable_Click()
+{
+    ClassTableWindow table(m_messages, m_dialogs, m_commands.correctionConfiguration(),
+                           &ExerciseCommands::correctionConfigurationOf, m_host.hostWindow());
+    table.exec();
+}
+
+void ExerciseMenu::compterendu_Click()
+{
+    StudentReportDialog dialog(m_student, m_reportFolder, m_host.hostWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_student = dialog.student();
+    m_reportFolder = dialog.folder();
+    const ExerciseSession& session = m_commands.session();
+    const bool exerciseOpen = !session.fileName().isEmpty();
+    const std::optional<ExercisePreview> exercise =
+        exerciseOpen ? ExerciseFile::preview(session.fileName()) : std::nullopt;
+    const ReportSource source{
+        exercise ? exercise->title.value_or(QString()) : QString(),
+        m_commands.correctionConfiguration(),
+        exerciseOpen && !session.isReadOnly() ? session.document().toPlainText() : QString()};
+    m_report.run(m_student, m_reportFolder, source, QDate::currentDate());
 }
 
 } // namespace dosarium

@@ -2,6 +2,7 @@
 // when its exercise button is clicked.
 #pragma once
 
+#include "classwork/studentreportcommand.h"
 #include "configurations/locationlistsmodel.h"
 #include "exercises/exercisecommands.h"
 
@@ -60,6 +61,8 @@ class ExerciseMenu : public QObject {
     void opentexte_Click();
     void imprimetexte_Click();
     void Closexo_Click();
+    void classtable_Click();
+    void compterendu_Click();
 
   signals:
     // The exercise window is about to be shown modally; tests answer it through this.
@@ -77,8 +80,14 @@ class ExerciseMenu : public QObject {
     };
 
     ExerciseHost& m_host;
+    MessageService& m_messages;
+    TextDialogs& m_dialogs;
     QList<Entry> m_addedEntries;
     ExerciseCommands m_commands;
+    StudentReportCommand m_report;
+    // Typed once for the report and kept until the program closes, nowhere else.
+    StudentIdentity m_student;
+    QString m_reportFolder;
     QString m_applicationDirectory;
     std::optional<QList<Drive>> m_drives;
     QPointer<ExerciseWindow> m_window;

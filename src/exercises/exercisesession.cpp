@@ -60,4 +60,12 @@ void ExerciseSession::showWelcomeText()
     m_buildWelcomeText(*m_document);
 }
 
+void ExerciseSession::setUnknown(const std::optional<ExerciseUnknown>& unknown)
+{
+    if (unknown == m_unknown)
+        return;
+    m_unknown = unknown;
+    emit unknownChanged();
+}
+
 } // namespace dosarium

@@ -3,9 +3,12 @@
 // correction. The workbench's `supertext` and `fich` mirror it.
 #pragma once
 
+#include "exercises/exerciseunknown.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QTextDocument;
 
@@ -36,6 +39,10 @@ class ExerciseSession : public QObject {
     // `correctionAvailable`: the exercise opened last has a correction.
     bool correctionAvailable() const { return m_correctionAvailable; }
     void setCorrectionAvailable(bool available) { m_correctionAvailable = available; }
+    // The unknown solution of the exercise opened last, for the colour rack; nothing when it has
+    // none.
+    const std::optional<ExerciseUnknown>& unknown() const { return m_unknown; }
+    void setUnknown(const std::optional<ExerciseUnknown>& unknown);
 
     // Replaces the text with the rich-text file at `path`; false, with the text unchanged, when the
     // file cannot be read or is not rich text.
@@ -49,12 +56,15 @@ class ExerciseSession : public QObject {
   signals:
     // The file name or the read-only flag changed.
     void changed();
+    // An exercise with an unknown solution was opened.
+    void unknownChanged();
 
   private:
     RichTextCodec& m_codec;
     std::function<void(QTextDocument&)> m_buildWelcomeText;
     QTextDocument* m_document;
     QString m_fileName;
+    std::optional<ExerciseUnknown> m_unknown;
     bool m_readOnly = true;
     bool m_modified = false;
     bool m_correctionAvailable = false;

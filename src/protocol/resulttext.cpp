@@ -37,11 +37,17 @@ struct Formats {
     QTextCharFormat raised = charFormat(raisedPointSize, true, false);
 };
 
+// The result box keeps a text document's usual margin; the box of the lines that follow it, up to
+// three lines in a low box, a thinner one.
+constexpr double resultMargin = 4.0;
+constexpr double writingMargin = 2.0;
+
 // A white page in Arial, as the result box is.
-void startDocument(QTextDocument& document)
+void startDocument(QTextDocument& document, double margin)
 {
     document.clear();
     document.setDefaultFont(QFont(fontFamily, int(normalPointSize)));
+    document.setDocumentMargin(margin);
     QTextFrameFormat frame = document.rootFrame()->frameFormat();
     frame.setBackground(QColor(255, 255, 255));
     document.rootFrame()->setFrameFormat(frame);
@@ -65,7 +71,7 @@ void insertQuantity(QTextCursor& cursor, const Formats& f, const QString& digits
 void write(QTextDocument& document, const QString& reagentPhrase,
            const std::optional<PreparationResult>& result, const QLocale& locale)
 {
-    startDocument(document);
+    startDocument(document, resultMargin);
 
     const QTextCharFormat normal = charFormat(normalPointSize, false, false);
     const QTextCharFormat emphasised = charFormat(normalPointSize, false, true);
@@ -102,7 +108,7 @@ void write(QTextDocument& document, const QString& reagentPhrase,
 void writeMassConcentrationAndWriting(QTextDocument& document, const PreparationResult& result,
                                       int reagentIndex, const QLocale& locale)
 {
-    startDocument(document);
+    startDocument(document, writingMargin);
     const std::optional<double> cm = resultwriting::massConcentration(result, reagentIndex);
     if (!cm)
         return;

@@ -52,6 +52,7 @@ inline const QString pourFull = QStringLiteral("Le portoir est plein : retirez d
 inline const QString poured =
     QStringLiteral("Solution versée dans un tube : l'échelle de teintes compte %1 tube(s).");
 inline const QString cupboardOrigin = QStringLiteral("solution du placard");
+inline const QString motherOrigin = QStringLiteral("dilution d'une solution mère préparée");
 
 // The bracket's verdicts.
 inline const QString verdictRight = QStringLiteral(

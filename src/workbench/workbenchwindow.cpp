@@ -41,7 +41,7 @@ namespace {
 const QRect supertextGeometry(424, 307, 361, 230);
 const QRect fichGeometry(480, 288, 305, 19);
 // Under the label and the exercise text, across the window: the lines that follow the result.
-const QRect resultWritingGeometry(16, 543, 769, 52);
+const QRect resultWritingGeometry(16, 540, 769, 59);
 
 } // namespace
 
@@ -114,6 +114,11 @@ void WorkbenchWindow::createResultWritingBox()
 
 void WorkbenchWindow::addRackEntries()
 {
+    // An exercise's unknown solution waits in the rack to be bracketed.
+    connect(m_exerciseSession, &ExerciseSession::unknownChanged, this, [this] {
+        if (const auto& unknown = m_exerciseSession->unknown())
+            m_rack.setUnknown(unknown->reagentIndex, unknown->concentration);
+    });
     m_exercises->addEntry("echelle", RackTexts::menuRack, [this] {
         RackWindow(m_rackCommands, *m_bench, m_textDialogs, this).exec();
     });

@@ -196,7 +196,9 @@ TEST_F(ExerciseWindowTest, MenuEntriesInOrder)
                      QStringLiteral("savetexte:Enregistrer le contenu de la fenêtre exercice"),
                      QStringLiteral("opentexte:Retrouver un texte"),
                      QStringLiteral("imprimetexte:Imprimer le contenu de la fenêtre exercice"),
-                     QStringLiteral("-"), QStringLiteral("Closexo:Fermer l'exercice")}));
+                     QStringLiteral("-"), QStringLiteral("Closexo:Fermer l'exercice"),
+                     QStringLiteral("-"), QStringLiteral("compterendu:Compte rendu"),
+                     QStringLiteral("classtable:Corriger les préparations d'une classe")}));
     EXPECT_EQ(menu.menu()->parent(), menu.window());
 }
 
