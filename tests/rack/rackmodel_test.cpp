@@ -75,6 +75,37 @@ TEST(RackModel, PoursTheBenchResultInOrderAndRefusesWhatCannotServe)
     EXPECT_EQ(rack.pour(pouredFrom(copperDilution(1))), PourOutcome::Full);
 }
 
+// 2 mL of the 0,50 mol/L permanganate stock made up to 1000 mL, kept as a mother solution, then
+// 10 mL of it made up to 100 mL: the tube holds 1,00 · 10⁻⁴ mol/L, not the stock's dilution.
+TEST(RackModel, ATubeOfADilutedMotherSolutionHoldsItsConcentrationAndBothUncertainties)
+{
+    constexpr int permanganate = 6;
+    ScriptedMessageService messages;
+    BenchModel bench(messages);
+    const auto pipette = [&](int position, int flaskPosition) {
+        bench.pipjaug_Click();
+        bench.setUpDown2Position(position);
+        bench.validprel_Click();
+        bench.setUpDown1Position(flaskPosition);
+        bench.validvol_Click();
+    };
+    bench.liquide_MouseMove(permanganate);
+    bench.liquide_Click(permanganate);
+    pipette(1, 6);
+    const std::optional<Tube> mother = Tube::fromBench(bench);
+    ASSERT_TRUE(mother && bench.canUseAsMotherSolution());
+    bench.useAsMotherSolution();
+    bench.flaconmere_MouseMove();
+    bench.flaconmere_Click();
+    pipette(3, 2);
+
+    const std::optional<Tube> tube = Tube::fromBench(bench);
+    ASSERT_TRUE(tube.has_value());
+    EXPECT_NEAR(tube->concentration, 1.0e-4, 1e-9);
+    EXPECT_NEAR(tube->relativeUncertainty, 2 * mother->relativeUncertainty, 1e-9);
+    EXPECT_NE(tube->origin, mother->origin);
+}
+
 TEST(RackModel, RestoredTubesStandInOrderWithTheirBracket)
 {
     RackContent content;
