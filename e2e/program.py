@@ -27,6 +27,7 @@ class Program:
         source = Path(binary).resolve().parent
         for entry in source.iterdir():
             if entry.is_file() and (entry.suffix.lower() in (".chm", ".e12", ".rtf", ".c05")
+                                    or entry.name.endswith("-inconnue.txt")
                                     or entry == Path(binary).resolve()):
                 target = self.folder / entry.name
                 try:

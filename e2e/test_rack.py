@@ -1,5 +1,5 @@
-"""Journey: the student opens a rack holding an unknown copper solution, prepares a range of four
-standards by diluting the copper sulfate stock, pours each into a tube, brackets the unknown right
+"""Journey: the student opens an exercise whose unknown copper solution goes into the rack, prepares
+a range of four standards by diluting the copper sulfate stock, pours each into a tube, brackets the unknown right
 then wrong, saves the rack, changes it, reopens it, reads the unknown on the spectrophotometer's
 curve and prints the rack to a PDF file."""
 
@@ -15,7 +15,8 @@ COPPER = "Sulfate de cuivre II"
 SAMPLE, FLASK = "Volume prélevé", "Volume de la fiole jaugée"
 # The volumetric pipette's positions: 1, 2, 5, 10, 20 and 25 mL; each goes into the 100 mL flask.
 PIPETTE_POSITIONS = {"2 mL": 1, "5 mL": 2, "10 mL": 3, "20 mL": 4}
-UNKNOWN_RACK = "DOSARIUM ECHELLE 1\ninconnue\t7\t0.08\nfin\t0\n"
+# Its unknown: 12,0 g/L of copper sulfate, 0,0752 mol/L.
+EXERCISE = "13-sulfate-cuivre-echelle-de-teintes.E12"
 
 
 def pdf_text(path):
@@ -50,8 +51,6 @@ def choose_in_combo(user, combo, key, position):
 def test_copper_range(program, workbench, user, desktop):
     folder = desktop.home / "Échelles"
     folder.mkdir()
-    unknown = folder / "inconnue.ech"
-    unknown.write_text(UNKNOWN_RACK, encoding="utf-8")
     saved = folder / "ma gamme.ech"
     pdf = folder / "ma gamme.pdf"
 
@@ -59,11 +58,10 @@ def test_copper_range(program, workbench, user, desktop):
     steps.choose_in_exercise_menu(workbench, user, POUR)
     assert steps.answer(program, user, POUR, "OK") == NOTHING_TO_POUR
 
-    # The teacher's rack brings the unknown, whose concentration is never shown.
+    # The exercise brings its unknown into the rack; its concentration is never shown.
+    steps.open_exercise(program, workbench, user, EXERCISE)
     steps.choose_in_exercise_menu(workbench, user, RACK)
     window = program.window(RACK_WINDOW)
-    user.click(a11y.find(window, "push button", "Ouvrir..."))
-    steps.answer_file_dialog(program, user, "Ouvrir", unknown, "Ouvrir")
     unknown_label = a11y.wait_for(
         lambda: next((n for n in a11y.find_all(window, "label")
                       if a11y.name(n).startswith("Solution inconnue : clarté L* = ")), None),
@@ -136,7 +134,7 @@ def test_copper_range(program, workbench, user, desktop):
     reading = a11y.wait_for(lambda: next((a11y.name(n) for n in a11y.find_all(spectro, "label")
                                           if a11y.name(n).startswith("Inconnue : ")), None),
                             "the unknown's reading")
-    assert reading.startswith("Inconnue : A = ") and "d'où C = (0,0800 ± " in reading, reading
+    assert reading.startswith("Inconnue : A = ") and "d'où C = (0,075" in reading, reading
     user.click(a11y.find(spectro, "push button", "Fermer"))
     program.no_window(SPECTRO)
 
