@@ -30,7 +30,6 @@ inline const QString refused = QStringLiteral("Refusée par la paillasse");
 inline const QString unfinished = QStringLiteral("Préparation inachevée");
 inline const QString noCorrection = QStringLiteral("Sans corrigé");
 inline const QString unreadable = QStringLiteral("Fichier illisible");
-inline const QString quoted = QStringLiteral("«\u00a0%1\u00a0»");
 
 inline const QString summaryFiles = QStringLiteral("%1 fichier(s)");
 inline const QString summaryCount = QStringLiteral("%1 : %2");

@@ -1,7 +1,6 @@
 #include "classwork/handinrow.h"
 
 #include "classwork/classworktexts.h"
-#include "configurations/configurationload.h"
 #include "configurations/correctioncomparison.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/resultwriting.h"
@@ -42,14 +41,6 @@ QString number(double value, int significantDigits, const QLocale& locale)
         resultwriting::threeFigures(value, significantDigits, locale);
     return written.exponent == 0 ? written.digits
                                  : written.digits + powerOfTen.arg(written.exponent);
-}
-
-QString quotedMessages(const QList<Message>& messages)
-{
-    QStringList quotes;
-    for (const Message& message : messages)
-        quotes << quoted.arg(message.text);
-    return quotes.join(QLatin1Char(' '));
 }
 
 QString ratioRemark(double ratio, const QLocale& locale)
@@ -123,13 +114,12 @@ HandInRow handInRow(const QString& path, const ConfigurationTrial& correction,
     const ComparisonReport report = buildComparisonReport(student, correction, locale);
     if (student.state.protocolStep != ProtocolStep::Prepared || !student.result) {
         // A file loading refuses is told apart from a preparation the bench refuses.
-        const ConfigurationLoad load = readConfiguration(path);
-        row.verdict = !load.preparation          ? HandInVerdict::Unreadable
+        row.verdict = trial.loadFailure          ? HandInVerdict::Unreadable
                       : trial.messages.isEmpty() ? HandInVerdict::Unfinished
                                                  : HandInVerdict::Refused;
         row.cells[VerdictColumn] = verdictText(row.verdict);
         row.cells[RemarksColumn] =
-            load.preparation ? quotedMessages(trial.messages) : load.failure.text;
+            trial.loadFailure ? trial.loadFailure->text : quotedMessages(trial.messages);
         return row;
     }
     for (int column : {ReagentColumn, SampleColumn, FlaskColumn})

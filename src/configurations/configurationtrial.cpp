@@ -25,9 +25,11 @@ ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale)
     RecordedMessages messages;
     BenchModel model(messages, locale);
     const ConfigurationLoad read = readConfiguration(path);
-    if (const std::optional<Preparation> correction = resetForLoad(model, messages, read))
-        correction->play(model);
-    return {benchPreparation(model), messages.shown};
+    const std::optional<Preparation> preparation = resetForLoad(model, messages, read);
+    if (!preparation)
+        return {benchPreparation(model), messages.shown, read.failure};
+    preparation->play(model);
+    return {benchPreparation(model), messages.shown, std::nullopt};
 }
 
 ConfigurationTrial tryPreparation(const Preparation& preparation, const QLocale& locale)
@@ -36,7 +38,7 @@ ConfigurationTrial tryPreparation(const Preparation& preparation, const QLocale&
     BenchModel model(messages, locale);
     model.Command3_Click();
     preparation.play(model);
-    return {benchPreparation(model), messages.shown};
+    return {benchPreparation(model), messages.shown, std::nullopt};
 }
 
 } // namespace dosarium

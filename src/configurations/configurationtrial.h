@@ -9,6 +9,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <optional>
 
 namespace dosarium {
 
@@ -16,6 +17,8 @@ struct ConfigurationTrial {
     BenchPreparation preparation;
     // What the bench and the loading would have shown, in order: refusals, warning, file errors.
     QList<Message> messages;
+    // Why the file could not be read, when it could not: then nothing was played.
+    std::optional<Message> loadFailure;
 };
 
 ConfigurationTrial tryConfiguration(const QString& path, const QLocale& locale);

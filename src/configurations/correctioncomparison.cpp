@@ -84,14 +84,6 @@ QStringList column(const BenchPreparation& p, const QLocale& locale)
             p.result ? uncertaintyText(*p.result, locale) : compareMissing};
 }
 
-QString quoted(const QList<Message>& messages)
-{
-    QStringList quotes;
-    for (const Message& message : messages)
-        quotes << compareQuoted.arg(message.text);
-    return quotes.join(QLatin1Char(' '));
-}
-
 QString unfinishedText(ProtocolStep step)
 {
     switch (step) {
@@ -111,9 +103,9 @@ QStringList correctionFailureSentences(const ConfigurationTrial& correction)
 {
     QString failure;
     if (correction.preparation.state.protocolStep == ProtocolStep::Prepared)
-        failure = compareCorrectionRefused.arg(quoted(correction.messages));
+        failure = compareCorrectionRefused.arg(quotedMessages(correction.messages));
     else if (!correction.messages.isEmpty())
-        failure = compareCorrectionUnreadable.arg(quoted(correction.messages));
+        failure = compareCorrectionUnreadable.arg(quotedMessages(correction.messages));
     else
         failure = compareCorrectionIncomplete;
     return {failure, compareNoCorrectionSolution};
@@ -202,7 +194,7 @@ ComparisonReport buildComparisonReport(const BenchPreparation& student,
     if (report.comparison.studentWarned)
         report.sentences << compareStudentWarned.arg(compareQuoted.arg(texts::imprecisionWarning));
     if (report.comparison.correctionWarned)
-        report.sentences << compareCorrectionWarned.arg(quoted(correction.messages));
+        report.sentences << compareCorrectionWarned.arg(quotedMessages(correction.messages));
     return report;
 }
 
@@ -234,6 +226,14 @@ QString comparisonMessageText(const ComparisonReport& report)
     for (const QString& sentence : report.sentences)
         html += QStringLiteral("<p>") + sentence.toHtmlEscaped() + QStringLiteral("</p>");
     return html;
+}
+
+QString quotedMessages(const QList<Message>& messages)
+{
+    QStringList quotes;
+    for (const Message& message : messages)
+        quotes << compareQuoted.arg(message.text);
+    return quotes.join(QLatin1Char(' '));
 }
 
 } // namespace dosarium

@@ -43,4 +43,7 @@ ComparisonReport nothingKeptReport();
 // The message box's text: the rows as a table under the two column headings, then the sentences.
 QString comparisonMessageText(const ComparisonReport& report);
 
+// The messages a bench showed, each in French quotes, as the comparison quotes them.
+QString quotedMessages(const QList<Message>& messages);
+
 } // namespace dosarium

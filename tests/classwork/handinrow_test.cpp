@@ -43,7 +43,7 @@ struct HandIn {
 TEST(ClassTable, JudgesEveryHandInOfTheFolderAndChangesNone)
 {
     QTemporaryDir dir;
-    const QString quotedWarning = classworktexts::quoted.arg(texts::imprecisionWarning);
+    const QString quotedWarning = configurationtexts::compareQuoted.arg(texts::imprecisionWarning);
     const QString soda = QStringLiteral("Hydroxyde de sodium");
     const QList<HandIn> handIns = {
         {"a-same.C05",
@@ -73,7 +73,7 @@ TEST(ClassTable, JudgesEveryHandInOfTheFolderAndChangesNone)
          configurationBytes(measured(hydrochloricAcid, SamplingTool::VolumetricPipette, 25, 25)),
          HandInVerdict::Refused,
          {"—", "—", "—", "—", "—", "—", classworktexts::refused,
-          classworktexts::quoted.arg(texts::sampleVolumeRefusal)}},
+          configurationtexts::compareQuoted.arg(texts::sampleVolumeRefusal)}},
         {"g-foreign.C05",
          test::recordsBytes(QList<QByteArray>(9, "Liste des élèves")),
          HandInVerdict::Unreadable,
