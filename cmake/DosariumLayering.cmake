@@ -11,9 +11,16 @@ function(dosarium_layering_register target widgets libs)
     set_property(GLOBAL PROPERTY DOSARIUM_LAYERING_LIBS_${target} "${libs}")
 endfunction()
 
-# The sources of `target` that live under src/, as absolute paths.
+# A header the build writes for `target`, counted as the file of src/ it stands for (path).
+function(dosarium_layering_generated target path)
+    set_property(GLOBAL APPEND PROPERTY DOSARIUM_LAYERING_GENERATED_${target} ${path})
+endfunction()
+
+# The sources of `target` that live under src/, or that the build writes for it, as absolute paths.
 function(dosarium_layering_sources target out)
     get_target_property(sources ${target} SOURCES)
+    get_property(generated GLOBAL PROPERTY DOSARIUM_LAYERING_GENERATED_${target})
+    list(APPEND sources ${generated})
     get_target_property(directory ${target} SOURCE_DIR)
     set(result "")
     foreach(source IN LISTS sources)

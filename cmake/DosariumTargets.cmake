@@ -47,6 +47,7 @@ endfunction()
 # dosarium_fuzz_target(NAME SOURCES ... [LIBS ...]): a libFuzzer executable in build/fuzz, built
 # with the sanitizers. SOURCES are the target's own file and the program's files it reaches, named
 # from src/ (calculator/expressionevaluator.cpp): they are compiled in so that they are instrumented.
+# The texts headers the build writes are made first, whichever of them the files include.
 function(dosarium_fuzz_target name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
@@ -65,7 +66,12 @@ function(dosarium_fuzz_target name)
     add_executable(${name} ${sources})
     set_target_properties(${name} PROPERTIES AUTOMOC OFF
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
-    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src
+        ${CMAKE_BINARY_DIR}/generated)
+    get_property(texts GLOBAL PROPERTY DOSARIUM_TEXTS_TARGETS)
+    if(texts)
+        add_dependencies(${name} ${texts})
+    endif()
     target_compile_options(${name} PRIVATE ${sanitizers} -g -O1 ${DOSARIUM_WARNINGS})
     target_link_options(${name} PRIVATE ${sanitizers})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})

@@ -30,11 +30,11 @@ QString errorMessage(std::int16_t code)
 {
     switch (code) {
     case UnbalancedBrackets:
-        return calculatortexts::brackets();
+        return calculatortexts::brackets;
     case MisplacedOperator:
-        return calculatortexts::operators();
+        return calculatortexts::operators;
     default:
-        return calculatortexts::impossible();
+        return calculatortexts::impossible;
     }
 }
 
@@ -144,7 +144,7 @@ void CalculatorLogic::execute()
 {
     const QString restore = m_session.expression;
     std::string text = m_session.expression.toStdString();
-    show(calculatortexts::waiting());
+    show(calculatortexts::waiting);
     std::int16_t code = EvaluationOk;
     ExpressionEvaluator::evaluateExpression(text, code, m_radians ? Radians : Degrees);
     m_session.lastErrorCode = code;
@@ -155,7 +155,7 @@ void CalculatorLogic::execute()
         if (m_beep)
             m_beep();
     } else if (!formatForDisplay(qs(text), result)) {
-        result = calculatortexts::overflow();
+        result = calculatortexts::overflow;
         isNumber = false;
         if (m_beep)
             m_beep();
@@ -176,7 +176,7 @@ void CalculatorLogic::setScientific(bool scientific)
         return;
     QString text;
     if (!formatForDisplay(m_session.lastAnswer, text))
-        text = calculatortexts::overflow();
+        text = calculatortexts::overflow;
     show(text);
 }
 

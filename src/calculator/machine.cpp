@@ -38,13 +38,13 @@ Machine::Machine(CalculatorSession& session, QWidget* parent)
           [this](const QString& text) { showDisplay(text); })
 {
     setObjectName(QStringLiteral("Machine"));
-    setWindowTitle(calculatortexts::caption());
+    setWindowTitle(calculatortexts::caption);
     setFixedSize(clientWidth, clientHeight);
 
     m_z1 = new QPlainTextEdit(this);
     m_z1->setObjectName(QStringLiteral("z1"));
     m_z1->setGeometry(16, 16, 273, 89);
-    m_z1->setAccessibleName(calculatortexts::screen());
+    m_z1->setAccessibleName(calculatortexts::screen);
     m_z1->setReadOnly(true);
     // Read-only, yet with a caret, so that the display visibly holds the keyboard focus.
     m_z1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -91,12 +91,12 @@ void Machine::buildOptions()
         frame->layout()->addWidget(option);
         return option;
     };
-    QGroupBox* angles = makeFrame(QStringLiteral("Frame2"), calculatortexts::angles(), 7);
-    m_angle[1] = makeOption(angles, "angle", 1, calculatortexts::radians());
-    m_angle[0] = makeOption(angles, "angle", 0, calculatortexts::degrees());
-    QGroupBox* modes = makeFrame(QStringLiteral("Frame3"), calculatortexts::display(), 141);
-    m_c[0] = makeOption(modes, "C", 0, calculatortexts::scientific());
-    m_c[1] = makeOption(modes, "C", 1, calculatortexts::standard());
+    QGroupBox* angles = makeFrame(QStringLiteral("Frame2"), calculatortexts::angles, 7);
+    m_angle[1] = makeOption(angles, "angle", 1, calculatortexts::radians);
+    m_angle[0] = makeOption(angles, "angle", 0, calculatortexts::degrees);
+    QGroupBox* modes = makeFrame(QStringLiteral("Frame3"), calculatortexts::display, 141);
+    m_c[0] = makeOption(modes, "C", 0, calculatortexts::scientific);
+    m_c[1] = makeOption(modes, "C", 1, calculatortexts::standard);
 
     m_angle[0]->setChecked(true);
     m_c[1]->setChecked(true);

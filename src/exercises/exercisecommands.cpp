@@ -86,7 +86,7 @@ bool ExerciseCommands::openExercise(const QString& exerciseFile, bool corrected,
     }
     const QString statementPath = m_exerciseDirectory + names->text;
     if (!m_session.loadText(statementPath)) {
-        m_messages.inform(ExerciseTexts::missingFileText(statementPath),
+        m_messages.inform(ExerciseTexts::missingFileText.arg(statementPath),
                           ExerciseTexts::missingFileTitle, MessageIcon::Critical);
         return false;
     }
@@ -133,7 +133,7 @@ bool ExerciseCommands::showCorrection()
     if (!isBlank(names->text)) {
         const QString correctionPath = directory + names->text;
         if (!m_session.loadText(correctionPath)) {
-            m_messages.inform(ExerciseTexts::missingFileText(correctionPath),
+            m_messages.inform(ExerciseTexts::missingFileText.arg(correctionPath),
                               ExerciseTexts::missingFileTitle, MessageIcon::Critical);
             m_host.setBusy(false);
             return false;
@@ -193,7 +193,7 @@ void ExerciseCommands::saveText()
         return;
     const QFileInfo target(*path);
     if (target.exists() &&
-        !m_messages.confirmOk(ExerciseTexts::overwriteText(target.fileName()),
+        !m_messages.confirmOk(ExerciseTexts::overwriteText.arg(target.fileName()),
                               ExerciseTexts::overwriteTitle, MessageIcon::Question))
         return;
     if (!m_session.saveText(*path)) {

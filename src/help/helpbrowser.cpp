@@ -94,7 +94,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     const std::optional<QByteArray> bytes = m_archive->read(pathForUrl(url));
     switch (type) {
     case QTextDocument::HtmlResource:
-        return bytes ? decodeHtmlBytes(*bytes) : helptexts::missingPage(url.path());
+        return bytes ? decodeHtmlBytes(*bytes)
+                     : helptexts::missingPage.arg(url.path().toHtmlEscaped());
     case QTextDocument::StyleSheetResource:
         return bytes ? QVariant(decodeHtmlBytes(*bytes)) : QVariant();
     case QTextDocument::ImageResource:

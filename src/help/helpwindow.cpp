@@ -22,12 +22,12 @@ namespace dosarium {
 namespace {
 constexpr int kPathRole = Qt::UserRole;
 
-QToolButton* makeButton(const char* text, const char* tip, QStyle::StandardPixmap icon,
+QToolButton* makeButton(const QString& text, const QString& tip, QStyle::StandardPixmap icon,
                         QWidget* parent)
 {
     auto* button = new QToolButton(parent);
-    button->setText(QString::fromUtf8(text));
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setText(text);
+    button->setToolTip(tip);
     button->setIcon(parent->style()->standardIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
@@ -73,27 +73,27 @@ HelpWindow::HelpWindow(MessageService& messages, QWidget* parent)
     // Titles are shown whole: the pane is wide enough for them, and scrolls if narrowed.
     m_contentsTree->header()->setStretchLastSection(false);
     m_contentsTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_contentsTree->setAccessibleName(QString::fromUtf8(helptexts::contentsTab));
-    m_tabs->addTab(m_contentsTree, QString::fromUtf8(helptexts::contentsTab));
+    m_contentsTree->setAccessibleName(helptexts::contentsTab);
+    m_tabs->addTab(m_contentsTree, helptexts::contentsTab);
 
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
-    auto* searchLabel = new QLabel(QString::fromUtf8(helptexts::searchLabel));
+    auto* searchLabel = new QLabel(helptexts::searchLabel);
     m_indexSearch = new QLineEdit;
     m_indexSearch->setObjectName(QStringLiteral("indexSearch"));
     m_indexSearch->setClearButtonEnabled(true);
     searchLabel->setBuddy(m_indexSearch);
     m_indexList = new QListWidget;
     m_indexList->setObjectName(QStringLiteral("indexList"));
-    m_indexList->setAccessibleName(QString::fromUtf8(helptexts::indexTab));
+    m_indexList->setAccessibleName(helptexts::indexTab);
     indexLayout->addWidget(searchLabel);
     indexLayout->addWidget(m_indexSearch);
     indexLayout->addWidget(m_indexList);
-    m_tabs->addTab(indexPage, QString::fromUtf8(helptexts::indexTab));
+    m_tabs->addTab(indexPage, helptexts::indexTab);
 
     m_browser = new HelpBrowser;
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(QString::fromUtf8(helptexts::pageName));
+    m_browser->setAccessibleName(helptexts::pageName);
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_tabs);
@@ -148,11 +148,11 @@ bool HelpWindow::openFile(const QString& path)
     case ChmArchive::OpenResult::Opened:
         break;
     case ChmArchive::OpenResult::Missing:
-        m_messages.inform(helptexts::missingFile(path), helptexts::messageTitle(),
+        m_messages.inform(helptexts::missingFile.arg(path), helptexts::messageTitle,
                           MessageIcon::Critical);
         return false;
     case ChmArchive::OpenResult::Unreadable:
-        m_messages.inform(helptexts::unreadableFile(path), helptexts::messageTitle(),
+        m_messages.inform(helptexts::unreadableFile.arg(path), helptexts::messageTitle,
                           MessageIcon::Critical);
         return false;
     }

@@ -14,6 +14,7 @@
 #include "ui/picturebutton.h"
 #include "ui/svgpixmap.h"
 #include "workbench/closingsequence.h"
+#include "workbench/commandbuttons.h"
 #include "workbench/etiquettewidget.h"
 #include "workbench/markerfile.h"
 #include "workbench/placardwidget.h"
@@ -130,7 +131,7 @@ void WorkbenchWindow::addRackEntries()
 
 void WorkbenchWindow::createCommandBar()
 {
-    for (const WorkbenchTexts::CommandButton& spec : WorkbenchTexts::commandButtons) {
+    for (const CommandButton& spec : commandButtons) {
         QPushButton* button = new QPushButton(spec.caption, this);
         button->setObjectName(QString::fromLatin1(spec.objectName));
         button->setGeometry(spec.left, 0, spec.width, 41);
