@@ -71,6 +71,13 @@ def test_preparations(program, workbench, user):
     def press(button):
         user.click(find("push button", button))
 
+    def make_up(step, flask=None):
+        """Moves the flask selector by step, sees the flask it shows when given, and validates."""
+        steps.step_selector(workbench, user, FLASK, step)
+        if flask:
+            find("label", flask)
+        press(VALIDATE_FLASK)
+
     cancel, save = find("push button", "Annuler"), find("push button", "Enregistrer")
 
     # A pure solid goes straight to the balance; "Valider" at 0,00 g does nothing.
@@ -89,9 +96,7 @@ def test_preparations(program, workbench, user):
     press(VALIDATE_MASS)
     find("label", CHOOSE_FLASK)
     find("label", "200 mL")
-    steps.step_selector(workbench, user, FLASK, -3)
-    find("label", "25 mL")
-    press(VALIDATE_FLASK)
+    make_up(-3, "25 mL")
     assert steps.answer(program, user, REFUSED, "OK") == SOLUBILITY
     assert shown("push button", VALIDATE_FLASK) and not a11y.is_enabled(save)
 
@@ -110,9 +115,7 @@ def test_preparations(program, workbench, user):
     steps.set_value(slider, 342)
     find("label", "3,42 g")
     press(VALIDATE_MASS)
-    steps.step_selector(workbench, user, FLASK, -1)
-    find("label", "100 mL")
-    press(VALIDATE_FLASK)
+    make_up(-1, "100 mL")
     assert_result("de saccharose de concentration :", "1,00 · 10-1", ["-1", "-1"], "0,5", "34,2",
                   "C = (1,000 ± 0,005) · 10-1 mol · L-1 et Cm = (34,2 ± 0,2) g · L-1")
 
@@ -136,8 +139,7 @@ def test_preparations(program, workbench, user):
     steps.set_value(slider, 1973)
     find("label", "19,73 g")
     press(VALIDATE_MASS)
-    steps.step_selector(workbench, user, FLASK, -3)
-    press(VALIDATE_FLASK)
+    make_up(-3)
     assert steps.answer(program, user, REFUSED, "OK") == SOLUTE_VOLUME
 
     # Back twice: the measure is asked again; the graduated cylinder, 50 mL into 100 mL.
@@ -151,9 +153,7 @@ def test_preparations(program, workbench, user):
     find("label", SET_VOLUME)
     find("label", "50 mL")
     press(VALIDATE_SAMPLE)
-    steps.step_selector(workbench, user, FLASK, -1)
-    find("label", "100 mL")
-    press(VALIDATE_FLASK)
+    make_up(-1, "100 mL")
     assert_result("d'éthanol de concentration :", "8,58", ["-1"], "2,2", "395",
                   "C = (8,6 ± 0,2) mol · L-1 et Cm = (395 ± 9) g · L-1")
 
@@ -167,12 +167,9 @@ def test_preparations(program, workbench, user):
     steps.step_selector(workbench, user, SAMPLE, 2)
     find("label", "25 mL")
     press(VALIDATE_SAMPLE)
-    steps.step_selector(workbench, user, FLASK, -3)
-    press(VALIDATE_FLASK)
+    make_up(-3)
     assert steps.answer(program, user, REFUSED, "OK") == SAMPLE_VOLUME
-    steps.step_selector(workbench, user, FLASK, 1)
-    find("label", "50 mL")
-    press(VALIDATE_FLASK)
+    make_up(1, "50 mL")
     assert_result("d'hydroxyde de sodium de concentration :", "3,00", ["-1"], "0,4", "120",
                   "C = (3,00 ± 0,02) mol · L-1 et Cm = (120,0 ± 0,5) g · L-1")
 
@@ -188,8 +185,7 @@ def test_preparations(program, workbench, user):
     steps.set_value(selector, 90)
     find("label", "10,0 mL")
     press(VALIDATE_SAMPLE)
-    steps.step_selector(workbench, user, FLASK, -2)
-    press(VALIDATE_FLASK)
+    make_up(-2)
     assert_result("d'acide acétique de concentration :", "3,50", ["-1"], "1,2", "210",
                   "C = (3,50 ± 0,05) mol · L-1 et Cm = (210 ± 3) g · L-1")
 
@@ -207,9 +203,7 @@ def test_preparations(program, workbench, user):
     find("label", SET_VOLUME)
     press(VALIDATE_SAMPLE)
     find("label", CHOOSE_FLASK)
-    steps.step_selector(workbench, user, FLASK, 2)
-    find("label", "500 mL")
-    press(VALIDATE_FLASK)
+    make_up(2, "500 mL")
     assert_result("de permanganate de potassium de concentration :", "2,00 · 10-1", ["-1", "-1"],
                   "0,4", "31,6",
                   "C = (2,000 ± 0,008) · 10-1 mol · L-1 et Cm = (31,6 ± 0,2) g · L-1")
@@ -221,8 +215,7 @@ def test_preparations(program, workbench, user):
     steps.set_value(find("spin button", SAMPLE), 14)
     find("label", "24 mL")
     press(VALIDATE_SAMPLE)
-    steps.step_selector(workbench, user, FLASK, -3)
-    press(VALIDATE_FLASK)
+    make_up(-3)
     assert_result("d'acide chlorhydrique de concentration :", "1,15 · 101", ["1", "-1"], "4,4",
                   "420", "C = (1,15 ± 0,06) · 101 mol · L-1 et Cm = (420 ± 20) g · L-1")
 
@@ -242,9 +235,7 @@ def test_preparations(program, workbench, user):
     user.click_at(x + width - height // 2, y + height // 2)
     find("label", "0,01 g")
     press(VALIDATE_MASS)
-    steps.step_selector(workbench, user, FLASK, 3)
-    find("label", "1000 mL")
-    press(VALIDATE_FLASK)
+    make_up(3, "1000 mL")
     assert steps.answer(program, user, IMPRECISE, "OK") == IMPRECISION
     assert_result("de glucose de concentration :", "5,56 · 10-5", ["-5", "-1"], "100,0",
                   "0,0100", "C = (6 ± 6) · 10-5 mol · L-1 et Cm = (0,01 ± 0,01) g · L-1")

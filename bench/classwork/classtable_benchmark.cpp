@@ -2,11 +2,11 @@
 // files are saved preparations of every kind, with a foreign and a truncated file among them.
 #include "classwork/classtablefill.h"
 #include "configurations/configurationload.h"
+#include "guibenchmarkmain.h"
 #include "preparations.h"
 #include "protocol/benchnumbers.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -72,15 +72,7 @@ void BM_ClassTable(benchmark::State& state)
 
 BENCHMARK(BM_ClassTable)->Arg(35)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// Under a GUI application, as the program runs; the offscreen platform shows no window.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarks::runUnderGuiApplication(argc, argv);
 }

@@ -1,11 +1,11 @@
 // Opening a saved preparation: reading its nine records, replaying it on the bench model, and the
 // whole load from the file to the result. Each file is written by the program's own save.
 #include "configurations/configurationcontroller.h"
+#include "guibenchmarkmain.h"
 #include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "ui/messageservice.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <string>
@@ -126,17 +126,7 @@ void registerBenchmarks()
 
 } // namespace
 
-// Under a GUI application, as the program runs, so that the result text's fonts are resolved as
-// on screen; the offscreen platform shows no window.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    registerBenchmarks();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarks::runUnderGuiApplication(argc, argv, registerBenchmarks);
 }

@@ -7,30 +7,22 @@ namespace {
 
 const QLatin1Char hyphen('-');
 
-// Latin letters that no accent removal turns into plain ones.
+// Latin letters that no accent removal turns into plain ones, and their plain spelling.
+struct Ligature {
+    char16_t letter;
+    const char* plain;
+};
+
+constexpr Ligature ligatures[] = {
+    {u'œ', "oe"}, {u'Œ', "OE"}, {u'æ', "ae"}, {u'Æ', "AE"}, {u'ß', "ss"},
+    {u'ø', "o"},  {u'Ø', "O"},  {u'ł', "l"},  {u'Ł', "L"},
+};
+
 QString ligatureFree(QChar c)
 {
-    switch (c.unicode()) {
-    case u'œ':
-        return QStringLiteral("oe");
-    case u'Œ':
-        return QStringLiteral("OE");
-    case u'æ':
-        return QStringLiteral("ae");
-    case u'Æ':
-        return QStringLiteral("AE");
-    case u'ß':
-        return QStringLiteral("ss");
-    case u'ø':
-        return QStringLiteral("o");
-    case u'Ø':
-        return QStringLiteral("O");
-    case u'ł':
-        return QStringLiteral("l");
-    case u'Ł':
-        return QStringLiteral("L");
-    default:
-        break;
+    for (const Ligature& ligature : ligatures) {
+        if (c == ligature.letter)
+            return QString::fromLatin1(ligature.plain);
     }
     return QString(c);
 }

@@ -21,6 +21,26 @@
 namespace dosarium {
 namespace {
 
+// `widget`, a child of the preview's frame, under its own name at its place.
+template <class Widget> Widget* placed(Widget* widget, const QString& name, const QRect& geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// One of the two picture buttons below the preview, which say what they do as a hint.
+PictureButton* previewButton(QWidget* frame, const QString& name, int left, const QString& picture,
+                             const QString& hint)
+{
+    auto* button = placed(new PictureButton(frame), name, QRect(left, 350, 48, 48));
+    button->setPixmap(svgPixmap(picture, QSize(48, 48), button->devicePixelRatioF()));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setCursor(pointingHandCursor());
+    return button;
+}
+
 constexpr int headingHeight = 56;
 constexpr int previewLeft = 300;
 const QColor headingBackground(0, 0, 110);
@@ -110,64 +130,44 @@ ExerciseWindow::ExerciseWindow(ExerciseCommands& commands, QWidget* workbench,
 
 void ExerciseWindow::createPreview(QWidget* frame)
 {
-    m_intratro = new QLabel(ExerciseTexts::chooseFile, frame);
-    m_intratro->setObjectName(QStringLiteral("intratro"));
-    m_intratro->setGeometry(previewLeft, 40, 300, 20);
+    m_intratro = placed(new QLabel(ExerciseTexts::chooseFile, frame), QStringLiteral("intratro"),
+                        QRect(previewLeft, 40, 300, 20));
 
-    m_titratexo = new QLabel(frame);
-    m_titratexo->setObjectName(QStringLiteral("titratexo"));
-    m_titratexo->setGeometry(previewLeft, 36, 470, 48);
+    m_titratexo =
+        placed(new QLabel(frame), QStringLiteral("titratexo"), QRect(previewLeft, 36, 470, 48));
     m_titratexo->setWordWrap(true);
     m_titratexo->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
 
-    m_label1 = new QLabel(ExerciseTexts::notionsLabel, frame);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(previewLeft, 100, 300, 18);
-    m_text1 = new QPlainTextEdit(frame);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(previewLeft, 120, 470, 84);
+    m_label1 = placed(new QLabel(ExerciseTexts::notionsLabel, frame), QStringLiteral("Label1"),
+                      QRect(previewLeft, 100, 300, 18));
+    m_text1 = placed(new QPlainTextEdit(frame), QStringLiteral("Text1"),
+                     QRect(previewLeft, 120, 470, 84));
     m_text1->setReadOnly(true);
     m_text1->setFont(QFont(QStringLiteral("Arial"), 10));
 
-    m_label4 = new QLabel(ExerciseTexts::difficultyLabel, frame);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setGeometry(previewLeft, 222, 300, 18);
+    m_label4 = placed(new QLabel(ExerciseTexts::difficultyLabel, frame), QStringLiteral("Label4"),
+                      QRect(previewLeft, 222, 300, 18));
     for (int i = 0; i < 3; ++i) {
-        m_marks[i] = new QLabel(frame);
-        m_marks[i]->setObjectName(QStringLiteral("Image4_%1").arg(i));
-        m_marks[i]->setGeometry(previewLeft + i * 30, 244, 24, 24);
+        m_marks[i] = placed(new QLabel(frame), QStringLiteral("Image4_%1").arg(i),
+                            QRect(previewLeft + i * 30, 244, 24, 24));
         m_marks[i]->hide();
     }
 
     // `Label3` sits 2 pixels right of and below `Label2`, behind it, as its shadow.
     const QFont corrected(QStringLiteral("Arial"), 14, QFont::Bold);
-    m_label3 = new QLabel(frame);
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setGeometry(previewLeft + 2, 292, 300, 26);
+    m_label3 =
+        placed(new QLabel(frame), QStringLiteral("Label3"), QRect(previewLeft + 2, 292, 300, 26));
     m_label3->setFont(corrected);
     m_label3->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
-    m_label2 = new QLabel(frame);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(previewLeft, 290, 300, 26);
+    m_label2 =
+        placed(new QLabel(frame), QStringLiteral("Label2"), QRect(previewLeft, 290, 300, 26));
     m_label2->setFont(corrected);
     m_label2->setStyleSheet(QStringLiteral("color: rgb(0, 0, 200);"));
 
-    m_ouvreur = new PictureButton(frame);
-    m_ouvreur->setObjectName(QStringLiteral("ouvreur"));
-    m_ouvreur->setGeometry(previewLeft + 240, 350, 48, 48);
-    m_ouvreur->setPixmap(
-        svgPixmap(ExercisePictures::openButton, QSize(48, 48), devicePixelRatioF()));
-    m_ouvreur->setToolTip(ExerciseTexts::openHint);
-    m_ouvreur->setAccessibleName(ExerciseTexts::openHint);
-    m_ouvreur->setCursor(pointingHandCursor());
-    m_image5 = new PictureButton(frame);
-    m_image5->setObjectName(QStringLiteral("Image5"));
-    m_image5->setGeometry(previewLeft + 320, 350, 48, 48);
-    m_image5->setPixmap(
-        svgPixmap(ExercisePictures::closeButton, QSize(48, 48), devicePixelRatioF()));
-    m_image5->setToolTip(ExerciseTexts::closeHint);
-    m_image5->setAccessibleName(ExerciseTexts::closeHint);
-    m_image5->setCursor(pointingHandCursor());
+    m_ouvreur = previewButton(frame, QStringLiteral("ouvreur"), previewLeft + 240,
+                              ExercisePictures::openButton, ExerciseTexts::openHint);
+    m_image5 = previewButton(frame, QStringLiteral("Image5"), previewLeft + 320,
+                             ExercisePictures::closeButton, ExerciseTexts::closeHint);
 
     for (QWidget* hidden : {static_cast<QWidget*>(m_label1), static_cast<QWidget*>(m_label4),
                             static_cast<QWidget*>(m_label2), static_cast<QWidget*>(m_label3),

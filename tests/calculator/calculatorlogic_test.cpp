@@ -1,5 +1,6 @@
 #include "calculator/calculatorlogic.h"
 #include "calculator/machinepainting.h"
+#include "namedcase.h"
 #include "qstringprinter.h"
 
 #include <cfloat>
@@ -42,16 +43,10 @@ class Keys : public testing::Test {
     CalculatorLogic logic;
 };
 
-struct SequenceCase {
-    const char* name;
+struct SequenceCase : dosarium::test::NamedCase {
     std::vector<K> keys;
     const char* expression;
 };
-
-void PrintTo(const SequenceCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class KeySequence : public Keys, public testing::WithParamInterface<SequenceCase> {};
 

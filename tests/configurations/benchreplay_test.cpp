@@ -1,4 +1,5 @@
 #include "configurations/configurationcontroller.h"
+#include "namedcase.h"
 #include "preparations.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchtable.h"
@@ -111,9 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     test::permanganateWithTheGraduatedPipette},
                     PreparationCase{"HydrochloricAcidWithTheFlaskRefused",
                                     test::hydrochloricAcidWithTheFlaskRefused}),
-    [](const testing::TestParamInfo<PreparationCase>& info) {
-        return std::string(info.param.name);
-    });
+    dosarium::test::caseName);
 
 TEST(BenchReplayFile, TheExamplePreparationIsWrittenByteForByte)
 {

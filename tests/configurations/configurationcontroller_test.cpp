@@ -1,6 +1,7 @@
 #include "catalogue/reagent.h"
 #include "configurations/configurationcontroller.h"
 #include "configurations/configurationtexts.h"
+#include "namedcase.h"
 #include "protocol/benchmodel.h"
 #include "protocol/benchtable.h"
 #include "recordfiles.h"
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"DOSARIUM", " 3", " 200", " 10", " 3", " 3", " 3", " 0", " 0"},
                     ProtocolStep::Sampling,
                     bench::balance}),
-    [](const testing::TestParamInfo<OddFileCase>& info) { return std::string(info.param.name); });
+    dosarium::test::caseName);
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "configurations/configurationfile.h"
 #include "configurations/recordfile.h"
+#include "namedcase.h"
 #include "recordfiles.h"
 #include "unprivileged.h"
 
@@ -146,9 +147,7 @@ const RejectCase rejectCases[] = {
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(Files, ConfigurationFileRejects, testing::ValuesIn(rejectCases),
-                         [](const testing::TestParamInfo<RejectCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         dosarium::test::caseName);
 
 TEST(ConfigurationFile, LastRecordWithoutItsPaddingStillReads)
 {

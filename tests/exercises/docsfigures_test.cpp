@@ -3,6 +3,7 @@
 // these preparations.
 #include "benchrun.h"
 #include "massconcentration.h"
+#include "preparationsources.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/protocoltexts.h"
 #include "sourcetree.h"
@@ -34,27 +35,7 @@ QString pageSource(const QString& page)
     return QString::fromUtf8(file.readAll()).simplified();
 }
 
-enum Reagent : qint16 {
-    Ethanol = 0,
-    Acetone = 1,
-    AceticAcid = 2,
-    Saccharose = 3,
-    Glucose = 4,
-    SodiumHydroxide = 5,
-    Permanganate = 6,
-    CopperSulfate = 7,
-    HydrochloricAcid = 8,
-};
-
-PreparationSource weighed(Reagent reagent, double mass, double flask)
-{
-    return {reagent, qint16(SamplingTool::Balance), mass, 0.0, flask, {}};
-}
-
-PreparationSource measured(Reagent reagent, SamplingTool tool, double volume, double flask)
-{
-    return {reagent, qint16(tool), 0.0, volume, flask, {}};
-}
+using namespace reagents;
 
 constexpr SamplingTool cylinder = SamplingTool::GraduatedCylinder;
 constexpr SamplingTool pipette = SamplingTool::VolumetricPipette;
@@ -72,154 +53,151 @@ struct Quote {
 };
 
 const Quote quotes[] = {
-    {"help/preparation.html", weighed(Saccharose, 3.42, 100),
+    {"help/preparation.html", weighed(saccharose, 3.42, 100),
      "Réglez la balance sur {m}…la fiole de {fiole}…Le résultat affiche <i>C</i> = {C} et une "
      "incertitude relative de {u}."},
-    {"help/preparation.html", measured(SodiumHydroxide, pipette, 10, 100),
+    {"help/preparation.html", measured(sodiumHydroxide, pipette, 10, 100),
      "pipette jaugée ; elle est réglée sur {V}…la fiole de {fiole}…Le résultat affiche <i>C</i> = "
      "{C} et une incertitude relative de {u}."},
-    {"help/preparation.html", measured(Ethanol, cylinder, 50, 100),
+    {"help/preparation.html", measured(ethanol, cylinder, 50, 100),
      "éprouvette graduée ; elle est réglée sur {V}…la fiole de {fiole} et validez : <i>C</i> = "
      "{C}, avec une incertitude de {u}."},
-    {"help/preparation.html", weighed(Ethanol, 39.45, 100),
+    {"help/preparation.html", weighed(ethanol, 39.45, 100),
      "Réglez la balance sur {m} et choisissez la fiole de {fiole} : <i>C</i> = {C}, avec une "
      "incertitude de {u} seulement."},
-    {"help/resultat.html", weighed(Saccharose, 3.42, 100), "par exemple <b><i>C</i> = {C}</b>"},
-    {"help/resultat.html", measured(Ethanol, cylinder, 50, 100),
+    {"help/resultat.html", weighed(saccharose, 3.42, 100), "par exemple <b><i>C</i> = {C}</b>"},
+    {"help/resultat.html", measured(ethanol, cylinder, 50, 100),
      "la puissance de dix n'est pas écrite : <i>C</i> = {C} ;"},
-    {"help/resultat.html", weighed(Saccharose, 3.42, 100),
+    {"help/resultat.html", weighed(saccharose, 3.42, 100),
      "<td>Saccharose, {m}, fiole de {fiole}</td><td>{C}</td><td>{u}</td>"},
-    {"help/resultat.html", measured(SodiumHydroxide, pipette, 10, 100),
+    {"help/resultat.html", measured(sodiumHydroxide, pipette, 10, 100),
      "<td>Hydroxyde de sodium, pipette jaugée de {V}, fiole de {fiole}</td><td>{C}</td><td>{u}"
      "</td>"},
-    {"help/resultat.html", measured(AceticAcid, graduatedPipette, 10.0, 50),
+    {"help/resultat.html", measured(aceticAcid, graduatedPipette, 10.0, 50),
      "<td>Acide acétique, pipette graduée {V}, fiole de {fiole}</td><td>{C}</td><td>{u}</td>"},
-    {"help/resultat.html", measured(HydrochloricAcid, cylinder, 24, 25),
+    {"help/resultat.html", measured(hydrochloricAcid, cylinder, 24, 25),
      "<td>Acide chlorhydrique, éprouvette {V}, fiole de {fiole}</td><td>{C}</td><td>{u}</td>"},
-    {"help/resultat.html", measured(HydrochloricAcid, cylinder, 10, 25),
+    {"help/resultat.html", measured(hydrochloricAcid, cylinder, 10, 25),
      "<td>Acide chlorhydrique, éprouvette {V}, fiole de {fiole}</td><td>{C}</td><td>{u}, avec "
      "l'avertissement</td>",
      true},
-    {"help/resultat.html", weighed(Glucose, 0.01, 1000),
+    {"help/resultat.html", weighed(glucose, 0.01, 1000),
      "<td>Glucose, {m}, fiole de {fiole}</td><td>{C}</td><td>{u}, avec l'avertissement</td>", true},
-    {"help/instruments.html", measured(Ethanol, cylinder, 50, 100),
+    {"help/instruments.html", measured(ethanol, cylinder, 50, 100),
      "{V} mesurés à l'éprouvette…dans une fiole de {fiole}…= {u} ; c'est la valeur que le "
      "programme affiche."},
-    {"help/instruments.html", measured(CopperSulfate, pipette, 10, 100),
+    {"help/instruments.html", measured(copperSulfate, pipette, 10, 100),
      "un prélèvement à la pipette jaugée dans une fiole jaugée donne {u}"},
-    {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
+    {"course/concentrations.html", weighed(saccharose, 3.42, 100),
      "Le simulateur écrit ce résultat {C}."},
-    {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
+    {"course/concentrations.html", weighed(saccharose, 3.42, 100),
      "{m} de saccharose dissous dans {fiole} de solution…= {Cm}. Sur la paillasse, la ligne « "
      "Concentration en masse » du résultat donne la même valeur."},
-    {"course/concentrations.html", weighed(Saccharose, 3.42, 100),
+    {"course/concentrations.html", weighed(saccharose, 3.42, 100),
      "Vérifions : 0,100 mol·L⁻¹ × 342 g·mol⁻¹ = {Cm}."},
-    {"help/resultat.html", weighed(Saccharose, 3.42, 100),
+    {"help/resultat.html", weighed(saccharose, 3.42, 100),
      "{Cm} pour l'exemple du saccharose…Pour le saccharose : <i>C</i> = {Cw} et "
      "<i>C</i><sub>m</sub> = {Cmw}."},
-    {"help/resultat.html", measured(SodiumHydroxide, pipette, 10, 100),
+    {"help/resultat.html", measured(sodiumHydroxide, pipette, 10, 100),
      "<td>Hydroxyde de sodium, pipette jaugée de {V}, fiole de {fiole}</td><td>{Cm}</td><td>{Cw} ; "
      "{Cmw}</td>"},
-    {"help/resultat.html", measured(HydrochloricAcid, cylinder, 10, 25),
+    {"help/resultat.html", measured(hydrochloricAcid, cylinder, 10, 25),
      "<td>Acide chlorhydrique, éprouvette {V}, fiole de {fiole}</td><td>{Cm}</td><td>{Cw} : avec "
      "une incertitude de 10 %",
      true},
-    {"course/resultat-mesure.html", weighed(Saccharose, 3.42, 100),
+    {"course/resultat-mesure.html", weighed(saccharose, 3.42, 100),
      "{m} de saccharose dans la fiole de {fiole} : <i>C</i> = {C} à {u}, donc…<i>C</i> = {Cw}.…"
      "<i>C</i><sub>m</sub> = {Cmw}."},
-    {"course/resultat-mesure.html", weighed(Ethanol, 39.45, 100),
+    {"course/resultat-mesure.html", weighed(ethanol, 39.45, 100),
      "{m} d'éthanol pesés, fiole de {fiole} : {u} d'incertitude, <i>C</i> = {Cw}."},
-    {"course/resultat-mesure.html", measured(Ethanol, cylinder, 50, 100),
+    {"course/resultat-mesure.html", measured(ethanol, cylinder, 50, 100),
      "{V} d'éthanol mesurés à l'éprouvette, fiole de {fiole} : {u} d'incertitude, <i>C</i> = "
      "{Cw}."},
-    {"course/resultat-mesure.html", measured(HydrochloricAcid, cylinder, 10, 25),
+    {"course/resultat-mesure.html", measured(hydrochloricAcid, cylinder, 10, 25),
      "{V} d'acide chlorhydrique mesurés à l'éprouvette, fiole de {fiole} : {u} d'incertitude, "
      "<i>C</i> = {Cw}.",
      true},
-    {"course/resultat-mesure.html", weighed(Glucose, 0.01, 1000),
+    {"course/resultat-mesure.html", weighed(glucose, 0.01, 1000),
      "{m} de glucose dans la fiole de {fiole} : {u} d'incertitude, <i>C</i> = {Cw} :", true},
-    {"course/concentrations.html", measured(Ethanol, cylinder, 50, 100),
+    {"course/concentrations.html", measured(ethanol, cylinder, 50, 100),
      "{V} d'éthanol…Dans une fiole de {fiole} : <i>C</i> = 0,858 / 0,100 = {C}."},
-    {"course/dissolution.html", weighed(Glucose, 3.60, 200),
+    {"course/dissolution.html", weighed(glucose, 3.60, 200),
      "réglez la balance sur {m} et validez, choisissez la fiole de {fiole} et validez. Le "
      "simulateur affiche <i>C</i> = {C}, avec une incertitude relative de {u}."},
-    {"course/dilution.html", measured(CopperSulfate, pipette, 10, 100),
+    {"course/dilution.html", measured(copperSulfate, pipette, 10, 100),
      "pipette jaugée réglée sur {V} ; validez, choisissez la fiole de {fiole} et validez : "
      "<i>C</i> = {C}, avec {u} d'incertitude, et la concentration en masse <i>C</i><sub>m</sub> = "
      "{Cm}."},
-    {"course/dilution.html", measured(CopperSulfate, cylinder, 10, 100),
+    {"course/dilution.html", measured(copperSulfate, cylinder, 10, 100),
      "l'éprouvette graduée réglée sur {V} : la concentration est la même, mais l'incertitude "
      "monte à {u} et le simulateur signale que la concentration n'est pas précise.",
      true},
-    {"course/solution.html", weighed(Saccharose, 50.00, 25),
+    {"course/solution.html", weighed(saccharose, 50.00, 25),
      "le simulateur accepte {m} de saccharose dans la fiole de {fiole} (<i>C</i> = {C})"},
-    {"course/incertitudes.html", weighed(Saccharose, 3.42, 100),
+    {"course/incertitudes.html", weighed(saccharose, 3.42, 100),
      "{m} de saccharose dans une fiole de {fiole} :…environ {u}. C'est ce qu'affiche le "
      "simulateur."},
-    {"course/images/incertitudes.svg", measured(CopperSulfate, pipette, 10, 100),
+    {"course/images/incertitudes.svg", measured(copperSulfate, pipette, 10, 100),
      "pipette jaugée {V}</text>…>{u}</text>"},
-    {"course/images/incertitudes.svg", measured(CopperSulfate, graduatedPipette, 10.0, 100),
+    {"course/images/incertitudes.svg", measured(copperSulfate, graduatedPipette, 10.0, 100),
      "pipette graduée {V}</text>…>{u}</text>"},
-    {"course/images/incertitudes.svg", measured(CopperSulfate, cylinder, 10, 100),
+    {"course/images/incertitudes.svg", measured(copperSulfate, cylinder, 10, 100),
      "éprouvette graduée {V}</text>…>{u}</text>", true},
-    {"course/exemples.html", weighed(Saccharose, 3.42, 100),
+    {"course/exemples.html", weighed(saccharose, 3.42, 100),
      "Simulateur : flacon « Saccharose », balance {m}, fiole de {fiole}. Affiché : <i>C</i> = {C}, "
      "incertitude {u}."},
-    {"course/exemples.html", measured(SodiumHydroxide, pipette, 10, 100),
+    {"course/exemples.html", measured(sodiumHydroxide, pipette, 10, 100),
      "dans une fiole de {fiole}.…= {V}, à la pipette jaugée.…Simulateur : <i>C</i> = {C}, "
      "incertitude {u}, concentration en masse <i>C</i><sub>m</sub> = {Cm}."},
-    {"course/exemples.html", measured(Ethanol, cylinder, 50, 100),
+    {"course/exemples.html", measured(ethanol, cylinder, 50, 100),
      "<p>{V} d'éthanol…complétés à {fiole}.</p>…= 0,858 / 0,100 = {C}.</li>…éprouvette {V}, "
      "fiole de {fiole}. Affiché : <i>C</i> = {C}, incertitude {u}."},
-    {"course/exemples.html", measured(AceticAcid, graduatedPipette, 10.0, 50),
+    {"course/exemples.html", measured(aceticAcid, graduatedPipette, 10.0, 50),
      "<p>{V} d'acide acétique…complétés à {fiole}.</p>…= 0,175 / 0,050 = {C}.</li>…Simulateur : "
      "<i>C</i> = {C}, incertitude {u}."},
-    {"course/exemples.html", measured(HydrochloricAcid, cylinder, 10, 25),
+    {"course/exemples.html", measured(hydrochloricAcid, cylinder, 10, 25),
      "<p>{V} d'acide chlorhydrique…mesurés à l'éprouvette, complétés à {fiole}.</p>…Simulateur : "
      "<i>C</i> = {C}, incertitude {u}, puis le message « {message} ».",
      true},
-    {"course/exemples.html", measured(HydrochloricAcid, pipette, 10, 25),
+    {"course/exemples.html", measured(hydrochloricAcid, pipette, 10, 25),
      "complétés à {fiole}.</p>…Avec une pipette jaugée de {V}, l'incertitude tombe à {u}."},
-    {"course/exemples.html", weighed(Glucose, 0.01, 1000),
+    {"course/exemples.html", weighed(glucose, 0.01, 1000),
      "<p>{m} de glucose dans une fiole de {fiole}.</p>…; <i>C</i> = {C}.</li>…Simulateur : "
      "<i>C</i> = {C}, incertitude {u} et l'avertissement.",
      true},
-    {"course/entrainement.html", weighed(Glucose, 4.50, 250),
+    {"course/entrainement.html", weighed(glucose, 4.50, 250),
      "pour préparer {fiole} de solution…= {m}.…Le simulateur affiche {C} et {u}."},
-    {"course/entrainement.html", measured(Permanganate, pipette, 10, 100),
+    {"course/entrainement.html", measured(permanganate, pipette, 10, 100),
      "On veut {fiole} de solution…on prélève {V} à la pipette jaugée, versés dans une fiole jaugée "
      "de {fiole}. Le simulateur affiche {C} et {u}."},
-    {"course/entrainement.html", weighed(Acetone, 2.90, 100),
+    {"course/entrainement.html", weighed(acetone, 2.90, 100),
      "On veut {fiole} de solution d'acétone…= {m} ;…Le simulateur affiche {C} à {u} pour la "
      "pesée"},
-    {"course/entrainement.html", measured(Acetone, graduatedPipette, 3.7, 100),
+    {"course/entrainement.html", measured(acetone, graduatedPipette, 3.7, 100),
      "On veut {fiole} de solution d'acétone…soit {V} à la pipette graduée.…et {C} à {u} pour la "
      "pipette graduée"},
-    {"course/entrainement.html", measured(HydrochloricAcid, cylinder, 10, 100),
+    {"course/entrainement.html", measured(hydrochloricAcid, cylinder, 10, 100),
      "dans une fiole de {fiole}. Comparer…Dans les trois cas <i>C</i> = {C}. Éprouvette : 1 / 10 "
      "+ 0,2 % = {u}, trop imprécis.",
      true},
-    {"course/entrainement.html", measured(HydrochloricAcid, graduatedPipette, 10.0, 100),
+    {"course/entrainement.html", measured(hydrochloricAcid, graduatedPipette, 10.0, 100),
      "dans une fiole de {fiole}. Comparer…Dans les trois cas <i>C</i> = {C}.…Pipette graduée : "
      "…= {u}."},
-    {"course/entrainement.html", measured(HydrochloricAcid, pipette, 10, 100),
+    {"course/entrainement.html", measured(hydrochloricAcid, pipette, 10, 100),
      "dans une fiole de {fiole}. Comparer…Dans les trois cas <i>C</i> = {C}.…Pipette jaugée : "
      "…= {u}."},
 };
-
-// The concentration as the pages write it: "1,00 × 10⁻¹ mol·L⁻¹", "8,58 mol·L⁻¹".
-QString pageConcentration(const ShownResult& shown)
-{
-    QString text = shown.mantissa;
-    if (shown.exponent != 0)
-        text += QStringLiteral(" × 10") + benchnumbers::superscript(shown.exponent);
-    return text + QStringLiteral(" mol·L⁻¹");
-}
 
 QString pageExponent(int exponent)
 {
     return exponent == 0 ? QString()
                          : QStringLiteral(" × 10") + benchnumbers::superscript(exponent);
+}
+
+// The concentration as the pages write it: "1,00 × 10⁻¹ mol·L⁻¹", "8,58 mol·L⁻¹".
+QString pageConcentration(const ShownResult& shown)
+{
+    return shown.mantissa + pageExponent(shown.exponent) + QStringLiteral(" mol·L⁻¹");
 }
 
 // "34,2 g·L⁻¹", "1,60 × 10⁻³ g·L⁻¹".

@@ -2,6 +2,7 @@
 // gives nothing with a French message, never a wrong solution.
 #include "exercises/exerciseunknown.h"
 #include "filebytes.h"
+#include "namedcase.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,15 +12,9 @@ using namespace dosarium;
 
 namespace {
 
-struct BadUnknown {
-    const char* name;
+struct BadUnknown : test::NamedCase {
     QByteArray bytes;
 };
-
-void PrintTo(const BadUnknown& bad, std::ostream* os)
-{
-    *os << bad.name;
-}
 
 class ExerciseUnknownTest : public ::testing::Test {
   protected:

@@ -6,7 +6,9 @@
 #include "exercises/exercisesource.h"
 #include "exercises/exercisetexts.h"
 #include "exercisetestsupport.h"
+#include "preparationsources.h"
 #include "richtext/rtfcodec.h"
+#include "sourcetree.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,9 +21,7 @@ namespace {
 
 QString exerciseFolder(const QString& name)
 {
-    const QString root =
-        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
-    return root + QStringLiteral("/exercises-data/") + name;
+    return test::sourceRoot() + QStringLiteral("/exercises-data/") + name;
 }
 
 // A shipped exercise written out, opened, and a student's bench beside it.
@@ -132,20 +132,9 @@ struct OtherWay {
     double ratio; // C student / C correction
 };
 
-constexpr qint16 ethanol = 0, saccharose = 3, glucose = 4, sodiumHydroxide = 5, permanganate = 6,
-                 copperSulfate = 7, hydrochloricAcid = 8;
+using namespace reagents;
 using T = SamplingTool;
 using V = ComparisonVerdict;
-
-PreparationSource weighed(qint16 reagent, double mass, double flask)
-{
-    return {reagent, qint16(T::Balance), mass, 0.0, flask, {}};
-}
-
-PreparationSource measured(qint16 reagent, T tool, double volume, double flask)
-{
-    return {reagent, qint16(tool), 0.0, volume, flask, {}};
-}
 
 class DoneOtherwise : public ::testing::TestWithParam<OtherWay> {};
 

@@ -8,6 +8,7 @@
 #include "exercisetestsupport.h"
 #include "massconcentration.h"
 #include "richtext/rtfcodec.h"
+#include "sourcetree.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,9 +23,7 @@ namespace {
 // test cases.
 QString exercisesData()
 {
-    const QString root =
-        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
-    return root + QStringLiteral("/exercises-data");
+    return test::sourceRoot() + QStringLiteral("/exercises-data");
 }
 
 std::vector<std::string> shippedFolders()

@@ -1,3 +1,4 @@
+#include "namedcase.h"
 #include "protocol/benchmodel.h"
 #include "protocol/instruments.h"
 #include "protocol/preparation.h"
@@ -145,8 +146,7 @@ QStringList sortedNames(const QList<Part>& parts)
 
 } // namespace
 
-struct WholePreparation {
-    const char* name;
+struct WholePreparation : test::NamedCase {
     int reagent;
     SamplingTool tool;
     int position;
@@ -155,11 +155,6 @@ struct WholePreparation {
     const char* percent;
     bool warning;
 };
-
-void PrintTo(const WholePreparation& p, std::ostream* os)
-{
-    *os << p.name;
-}
 
 class WholePreparations : public BenchModelTest,
                           public ::testing::WithParamInterface<WholePreparation> {};
@@ -232,22 +227,16 @@ INSTANTIATE_TEST_SUITE_P(
         // 0,01 g of glucose in 1000 mL: u = 10040, capped.
         WholePreparation{"glucose_capped", 4, SamplingTool::Balance, 1, 6,
                          "C = 5,56 · 10-5 mol · L-1", "100,0 %", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::caseName);
 
 // What the bench shows besides the guidance, the hint and the command buttons.
-struct Situation {
-    const char* name;
+struct Situation : test::NamedCase {
     std::function<void(Student&, BenchModel&)> reach;
     QList<Part> shown;
     ProtocolStep step;
     bool undo;
     bool save;
 };
-
-void PrintTo(const Situation& s, std::ostream* os)
-{
-    *os << s.name;
-}
 
 class Situations : public BenchModelTest, public ::testing::WithParamInterface<Situation> {};
 
@@ -476,7 +465,7 @@ INSTANTIATE_TEST_SUITE_P(Protocol, Situations,
                                                      QList<Part>{choisi, fiole, Labelprel} +
                                                          flaskChoice,
                                                      ProtocolStep::FlaskChoice, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::caseName);
 
 namespace {
 

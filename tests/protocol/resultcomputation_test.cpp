@@ -1,3 +1,4 @@
+#include "namedcase.h"
 #include "protocol/benchnumbers.h"
 #include "protocol/resultcomputation.h"
 #include "samplestate.h"
@@ -11,19 +12,13 @@ namespace {
 
 const QLocale french(QLocale::French, QLocale::France);
 
-struct WorkedResult {
-    const char* name;
+struct WorkedResult : test::NamedCase {
     Protocol protocol;
     const char* mantissa;
     int exponent;
     qint16 computedUncertainty;
     const char* percent;
 };
-
-void PrintTo(const WorkedResult& w, std::ostream* os)
-{
-    *os << w.name;
-}
 
 class WorkedResults : public ::testing::TestWithParam<WorkedResult> {};
 
@@ -82,18 +77,12 @@ TEST_P(WorkedResults, ShowTheHandCalculatedFigures)
 }
 
 INSTANTIATE_TEST_SUITE_P(Protocols, WorkedResults, ::testing::ValuesIn(workedResults),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::caseName);
 
-struct RefusalCase {
-    const char* name;
+struct RefusalCase : test::NamedCase {
     Protocol protocol;
     Refusal expected;
 };
-
-void PrintTo(const RefusalCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -120,8 +109,7 @@ TEST_P(Refusals, FollowTheThresholds)
     EXPECT_EQ(checkPreparation(stateOf(GetParam().protocol)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Thresholds, Refusals, ::testing::ValuesIn(refusalCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Thresholds, Refusals, ::testing::ValuesIn(refusalCases), test::caseName);
 
 TEST(ResultWarning, AboveFivePercentOnly)
 {

@@ -1,4 +1,5 @@
 #include "catalogue/reagent.h"
+#include "namedcase.h"
 #include "protocol/resultcomputation.h"
 #include "protocol/resulttext.h"
 #include "protocol/resultwriting.h"
@@ -35,18 +36,12 @@ QString marked(const QTextBlock& block)
 
 // The two added lines are "Concentration en masse : Cm = <cm> g · L^{-1}" and
 // "Écriture du résultat : C = <c> mol · L^{-1} et Cm = <cmWritten> g · L^{-1}".
-struct Writing {
-    const char* name;
+struct Writing : test::NamedCase {
     Protocol protocol;
     const char* cm;
     const char* c;
     const char* cmWritten;
 };
-
-void PrintTo(const Writing& w, std::ostream* os)
-{
-    *os << w.name;
-}
 
 class ResultWriting : public ::testing::TestWithParam<Writing> {};
 
@@ -120,8 +115,7 @@ TEST_P(ResultWriting, WritesCmAndBothValuesWithTheirUncertainty)
     EXPECT_EQ(cm.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
-INSTANTIATE_TEST_SUITE_P(Protocols, ResultWriting, ::testing::ValuesIn(writings),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Protocols, ResultWriting, ::testing::ValuesIn(writings), test::caseName);
 
 // The label of a stock solution prints the Cm that the bench computes for the undiluted stock.
 TEST(ResultWriting, StockLabelsPrintTheCmOfTheirStock)

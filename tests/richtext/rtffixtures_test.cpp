@@ -107,10 +107,7 @@ TEST(LibreOfficeFixtures, PicturesKeepTheirDisplaySize)
     ASSERT_TRUE(load("libreoffice/lo-pictures.rtf", doc));
     const QList<QTextImageFormat> images = test::images(doc);
     ASSERT_EQ(images.size(), 2);
-    EXPECT_DOUBLE_EQ(images[0].width(), 96.0);
-    EXPECT_DOUBLE_EQ(images[0].height(), 48.0);
-    EXPECT_DOUBLE_EQ(images[1].width(), 48.0);
-    EXPECT_DOUBLE_EQ(images[1].height(), 48.0);
+    test::expectDisplaySizes(images, {{96.0, 48.0}, {48.0, 48.0}});
     const QImage png = picture(doc, images[0]);
     EXPECT_EQ(png.size(), QSize(40, 20));
     EXPECT_EQ(png.pixelColor(5, 5), QColor(255, 0, 0));

@@ -1,3 +1,4 @@
+#include "namedcase.h"
 #include "richtext/rtfreader.h"
 #include "rtftestsupport.h"
 
@@ -40,16 +41,10 @@ QByteArray pngHex(int width, int height)
     return png.toHex();
 }
 
-struct TextCase {
-    const char* name;
+struct TextCase : test::NamedCase {
     QByteArray rtf;
     QString text;
 };
-
-void PrintTo(const TextCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class RtfReaderText : public ::testing::TestWithParam<TextCase> {};
 
@@ -327,10 +322,7 @@ TEST(RtfReader, PngAndJpegPictures)
         &doc));
     const QList<QTextImageFormat> images = test::images(doc);
     ASSERT_EQ(images.size(), 2);
-    EXPECT_DOUBLE_EQ(images[0].width(), 60.0);
-    EXPECT_DOUBLE_EQ(images[0].height(), 40.0);
-    EXPECT_DOUBLE_EQ(images[1].width(), 40.0);
-    EXPECT_DOUBLE_EQ(images[1].height(), 80.0);
+    test::expectDisplaySizes(images, {{60.0, 40.0}, {40.0, 80.0}});
     const QImage first = picture(doc, images[0]);
     EXPECT_EQ(first.size(), QSize(3, 2));
     EXPECT_EQ(first.pixelColor(0, 0), QColor(Qt::green));

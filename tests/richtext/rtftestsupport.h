@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
@@ -14,6 +15,7 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
+#include <gtest/gtest.h>
 
 namespace dosarium::test {
 
@@ -92,6 +94,16 @@ inline QList<QTextImageFormat> images(const QTextDocument& doc)
             result.append(run.format.toImageFormat());
     }
     return result;
+}
+
+// The pictures' display sizes, in the order given.
+inline void expectDisplaySizes(const QList<QTextImageFormat>& images, const QList<QSizeF>& sizes)
+{
+    ASSERT_EQ(images.size(), sizes.size());
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        EXPECT_DOUBLE_EQ(images[i].width(), sizes[i].width()) << "picture " << i;
+        EXPECT_DOUBLE_EQ(images[i].height(), sizes[i].height()) << "picture " << i;
+    }
 }
 
 inline QImage picture(const QTextDocument& doc, const QTextImageFormat& format)

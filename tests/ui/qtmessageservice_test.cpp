@@ -1,4 +1,5 @@
 // The message-box adapter answered through the real QMessageBox, by its buttons and by Escape.
+#include "namedcase.h"
 #include "ui/qtmessageservice.h"
 
 #include <QAbstractButton>
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Yes", MessageButtons::YesNo, QMessageBox::Yes, MessageAnswer::Yes},
         Case{"No", MessageButtons::YesNo, QMessageBox::No, MessageAnswer::No},
         Case{"YesNoClosed", MessageButtons::YesNo, QMessageBox::NoButton, MessageAnswer::No}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    dosarium::test::caseName);
 
 } // namespace
 } // namespace dosarium

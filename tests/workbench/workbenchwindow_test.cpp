@@ -6,6 +6,7 @@
 #include "exercises/exercisetexts.h"
 #include "protocol/benchmodel.h"
 #include "scriptedmessageservice.h"
+#include "sourcetree.h"
 #include "ui/picturebutton.h"
 #include "workbench/etiquettewidget.h"
 #include "workbench/placardwidget.h"
@@ -345,10 +346,8 @@ TEST(WorkbenchWindow, ComparingWithTheCorrectionLeavesTheWorkbenchAsItWas)
 {
     Workbench w;
     w.window.load();
-    const QString root =
-        qEnvironmentVariable("DOSARIUM_SOURCE_DIR", QStringLiteral(DOSARIUM_SOURCE_ROOT));
     const SourceReading reading = ExerciseSourceReader::read(
-        root + QStringLiteral("/exercises-data/06-soude-choix-verrerie"));
+        test::sourceRoot() + QStringLiteral("/exercises-data/06-soude-choix-verrerie"));
     ASSERT_TRUE(reading.source);
     QTemporaryDir exercises;
     ASSERT_TRUE(ExerciseWriter::write(*reading.source, exercises.path(), nullptr));
