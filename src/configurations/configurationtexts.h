@@ -132,4 +132,9 @@ inline const QString compareGapBeyond =
     QStringLiteral("L'écart entre les deux concentrations (%1 %) dépasse la plus grande des deux "
                    "incertitudes relatives (%2 %).");
 
+// The comparison of a dilution made from a prepared mother solution.
+inline const QString compareThroughMother =
+    QStringLiteral("Vous avez dilué une solution mère que vous aviez préparée (C = %1), alors que "
+                   "le corrigé prélève directement la solution du placard.");
+
 } // namespace dosarium::configurationtexts

@@ -85,4 +85,9 @@ inline const QString validateSample = QStringLiteral("Valider le volume prélev�
 inline const QString validateFlask = QStringLiteral("Valider la fiole jaugée");
 inline const QString resultAccessible = QStringLiteral("Résultat de la préparation");
 
+// The label of a prepared mother solution, in place of the stock's pictograms: a dilution is not
+// the stock, and its hazards depend on how far it was diluted.
+inline const QString motherSolutionHazards =
+    QStringLiteral("Dangers selon la concentration : voir l'étiquette du flacon du placard.");
+
 } // namespace dosarium::texts

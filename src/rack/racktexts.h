@@ -119,4 +119,10 @@ inline const QString noAbsorption = QStringLiteral(
     "où la solution absorbe.");
 inline const QString noUnknownReading = QStringLiteral("Aucune solution inconnue à lire.");
 
+// After a tube's name: how precise its solution is and where it was taken from, so that a tube
+// diluted from a prepared mother solution reads with both uncertainties added.
+// " ; incertitude relative 0,8 %, dilution d'une solution mère préparée"
+inline const QString tubeUncertainty = QStringLiteral(" ; incertitude relative %1 %");
+inline const QString tubeOriginSeparator = QStringLiteral(", ");
+
 } // namespace dosarium::RackTexts
