@@ -16,7 +16,7 @@ set(uses_classwork configurations protocol catalogue files)
 set(uses_configurations protocol numbers codepage files)
 set(uses_richtext codepage)
 set(uses_help codepage)
-set(uses_protocol catalogue numbers)
+set(uses_protocol catalogue colour numbers)
 set(uses_calculator numbers)
 # The colour model keys its absorption spectra by the catalogue's reagents.
 set(uses_colour catalogue)

@@ -1,7 +1,9 @@
-"""Journey: a permanganate solution too dilute for one dilution of the stock. The student dilutes
+"""Journey: a permanganate range too dilute for one dilution of the stock. The student dilutes
 the 0,50 mol/L stock once, keeps the result with "Utiliser comme solution mère", dilutes that
 solution again, reads a result that names its mother and adds both uncertainties, and learns why
-this preparation cannot be saved to a file."""
+this preparation cannot be saved to a file. Two more standards are diluted from the same mother;
+the three are poured into tubes and read in the "Échelle de teintes", each with both uncertainties
+added."""
 
 import accessibility as a11y
 import steps
@@ -12,12 +14,25 @@ MOTHER_BOTTLE = ("Flacon : Solution mère de permanganate de potassium de concen
 SAMPLE, FLASK = "Volume prélevé", "Volume de la fiole jaugée"
 VALIDATE_SAMPLE, VALIDATE_FLASK = "Valider le volume prélevé", "Valider la fiole jaugée"
 UNCERTAINTY = "Estimation de l'incertitude relative sur la concentration avec ce protocole : "
+NO_HAZARD_PICTOGRAM = "Dangers selon la concentration : voir l'étiquette du flacon du placard."
+RACK, POUR, RACK_WINDOW = "Échelle de teintes...", "Verser dans un tube", "Échelle de teintes"
+POURED = "Solution versée dans un tube : l'échelle de teintes compte {} tube(s)."
 NOT_SAVED = ("Cette solution a été préparée à partir d'une solution mère préparée sur la paillasse. "
              "Un fichier de configuration ne garde que les préparations faites avec les flacons de "
              "l'armoire : il ne peut pas enregistrer celle-ci, qui serait rejouée autrement.")
 
 
-def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, user):
+def pictograms(workbench):
+    return [a11y.name(n) for n in a11y.find_all(workbench, "image")
+            if a11y.name(n).startswith("Danger : ")]
+
+
+def tube_names(window):
+    return [a11y.name(item) for item in a11y.find_all(a11y.find(window, "list", "Tubes de l'échelle"),
+                                                      "list item")]
+
+
+def test_a_range_through_a_prepared_mother_solution(program, workbench, user):
     def find(role_name, name):
         return a11y.find(workbench, role_name, name)
 
@@ -62,8 +77,15 @@ def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, us
     find("label", "Solution mère préparée")
     label = a11y.find(workbench, None, "Étiquette du flacon")
     a11y.wait_for(lambda: label.get_description().endswith(
-        "\nConcentration : C = 1,00 · 10⁻³ mol.L-1\nIncertitude relative : 0,4 %"),
-        "the prepared solution's label")
+        "\nConcentration : C = 1,00 · 10⁻³ mol.L-1\nIncertitude relative : 0,4 %\n"
+        + NO_HAZARD_PICTOGRAM), "the prepared solution's label")
+    # A dilution is not the stock: its label sends to the stock's instead of showing its
+    # pictograms, which the cupboard's bottle still shows.
+    assert pictograms(workbench) == []
+    find("label", NO_HAZARD_PICTOGRAM)
+    user.hover(find("push button", "Flacon : Permanganate de potassium"))
+    a11y.wait_for(lambda: len(pictograms(workbench)) == 3, "the stock's pictograms")
+    assert not a11y.find_all(workbench, "label", NO_HAZARD_PICTOGRAM)
 
     # Second dilution: 10 mL of the prepared solution into the 100 mL flask.
     user.click(mother)
@@ -87,3 +109,35 @@ def test_two_dilutions_through_a_prepared_mother_solution(program, workbench, us
     user.click(save)
     assert steps.answer(program, user, "Enregistrement impossible", "OK") == NOT_SAVED
     assert not [w for w in a11y.top_windows(program.app) if a11y.name(w) != "Dosarium"]
+
+    # Poured into a tube; two more standards diluted from the same mother into 100 mL, 5 mL and
+    # 2 mL of it, each poured in turn.
+    steps.choose_in_exercise_menu(workbench, user, POUR)
+    find("label", POURED.format(1))
+    for count, clicks in ((2, -1), (3, -2)):
+        press("Nouveau")
+        user.click(find("push button", MOTHER_BOTTLE))
+        find("label", "Choisir la verrerie à utiliser pour le prélèvement")
+        pipette_into(clicks, -1, "100 mL")
+        text, _, added = steps.result(workbench)
+        assert text.endswith(f"{UNCERTAINTY}0,8 %")
+        assert added.endswith("incertitudes relatives ajoutées : 0,40 % + 0,40 % = 0,80 %")
+        steps.choose_in_exercise_menu(workbench, user, POUR)
+        find("label", POURED.format(count))
+
+    # The rack: in order of concentration, lighter as they hold less permanganate, each with the
+    # uncertainty its result showed, both dilutions added, and its origin.
+    steps.choose_in_exercise_menu(workbench, user, RACK)
+    window = program.window(RACK_WINDOW)
+    names = a11y.wait_for(lambda: tube_names(window) if len(tube_names(window)) == 3 else None,
+                          "three tubes")
+    assert [name.split(", ")[0] for name in names] == [
+        "Tube 1 : C = 2,00 · 10⁻⁵ mol · L⁻¹", "Tube 2 : C = 5,00 · 10⁻⁵ mol · L⁻¹",
+        "Tube 3 : C = 1,00 · 10⁻⁴ mol · L⁻¹"], names
+    lightnesses = [int(name.split("L* = ")[1].split(" ")[0]) for name in names]
+    assert lightnesses[0] > lightnesses[1] > lightnesses[2], names
+    for name in names:
+        assert name.endswith(" ; incertitude relative 0,8 %, dilution d'une solution mère "
+                             "préparée"), name
+    user.click(a11y.find(window, "push button", "Fermer"))
+    program.no_window(RACK_WINDOW)

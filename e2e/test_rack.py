@@ -32,7 +32,7 @@ def tube_names(window):
 
 
 def lightness(name):
-    return int(name.rsplit("L* = ", 1)[1])
+    return int(name.split("L* = ")[1].split(" ")[0])
 
 
 def verdict(window):

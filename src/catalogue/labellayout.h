@@ -19,10 +19,12 @@ struct LabelPiece {
 };
 
 // A solution prepared on the bench, as its bottle's label gives it: the concentration's figures
-// (before " mol.L-1") and the relative uncertainty ("0,8 %").
+// (before " mol.L-1") and the relative uncertainty ("0,8 %"), and what it says of its hazards in
+// place of the stock's pictograms.
 struct PreparedLabel {
     QString concentration;
     QString uncertainty;
+    QString hazards;
 
     bool operator==(const PreparedLabel&) const = default;
 };

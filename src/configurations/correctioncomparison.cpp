@@ -38,15 +38,20 @@ QString sampleText(const PreparationState& s, const QLocale& locale)
     return compareWithGraduatedPipette.arg(volume);
 }
 
-QString concentrationText(const PreparationResult& r, const QLocale& locale)
+QString concentrationText(double concentration, int digits, const QLocale& locale)
 {
-    const benchnumbers::Scientific c = benchnumbers::scientific(
-        r.concentration,
-        r.singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, locale);
+    const benchnumbers::Scientific c = benchnumbers::scientific(concentration, digits, locale);
     QString text = c.mantissa;
     if (c.exponent != 0)
         text += comparePowerOfTen + benchnumbers::superscript(c.exponent);
     return text + compareUnit;
+}
+
+QString concentrationText(const PreparationResult& r, const QLocale& locale)
+{
+    return concentrationText(
+        r.concentration,
+        r.singlePrecision ? benchnumbers::singleDigits : benchnumbers::doubleDigits, locale);
 }
 
 // Cm beside C, for the same solution.
@@ -191,6 +196,10 @@ ComparisonReport buildComparisonReport(const BenchPreparation& student,
     report.sentences = withFlaskVolumes(
         verdictSentences(report.comparison, student, correction.preparation, locale), student,
         correction.preparation, locale);
+    if (student.mother && !correction.preparation.mother)
+        report.sentences.insert(
+            1, compareThroughMother.arg(concentrationText(student.mother->concentration,
+                                                          benchnumbers::doubleDigits, locale)));
     if (report.comparison.studentWarned)
         report.sentences << compareStudentWarned.arg(compareQuoted.arg(texts::imprecisionWarning));
     if (report.comparison.correctionWarned)

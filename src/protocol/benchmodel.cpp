@@ -1,5 +1,6 @@
 #include "protocol/benchmodel.h"
 
+#include "colour/tubecolour.h"
 #include "protocol/instruments.h"
 #include "protocol/protocoltexts.h"
 #include "protocol/resultcomputation.h"
@@ -20,6 +21,20 @@ QString concentrationFigures(double concentration, const QLocale& locale)
     if (c.exponent == 0)
         return c.mantissa;
     return c.mantissa + texts::resultPowerOfTen + benchnumbers::superscript(c.exponent);
+}
+
+// The prepared solution's colour as the rack's tubes show it; none for a colourless solution, nor
+// when the colour tables cannot be read.
+QColor liquidColour(const MotherSolution& mother)
+{
+    const Chromophore chromophore = chromophoreOf(mother.reagentIndex);
+    if (chromophore == Chromophore::None)
+        return {};
+    const ColourTables& tables = ColourTables::standard();
+    if (!tables.isValid())
+        return {};
+    const Srgb c = tubeColour(tables, chromophore, mother.concentration).srgb;
+    return QColor(c.red, c.green, c.blue);
 }
 
 } // namespace
@@ -237,7 +252,8 @@ void BenchModel::liquide_MouseMove(int index, int, int, float, float)
 void BenchModel::showLabel(int reagentIndex, const QString& kindText, bool prepared)
 {
     const Reagent* reagent = Catalogue::reagent(reagentIndex);
-    m_pictogram = reagent->hazard;
+    // The stock's pictograms are not the diluted solution's.
+    m_pictogram = prepared ? Hazard::None : reagent->hazard;
     m_label2 = kindText;
     m_label1 = reagent->name;
     // The same reagent's lines are drawn again only when the label changes between the cupboard's
@@ -282,7 +298,8 @@ std::optional<PreparedLabel> BenchModel::preparedLabel() const
     return PreparedLabel{
         concentrationFigures(m_motherSolution->concentration, m_locale),
         benchnumbers::hundredthsWithOneDecimal(m_motherSolution->uncertainty, m_locale) +
-            QStringLiteral(" %")};
+            QStringLiteral(" %"),
+        texts::motherSolutionHazards};
 }
 
 bool BenchModel::canUseAsMotherSolution() const
@@ -307,6 +324,7 @@ void BenchModel::setMotherSolution(const MotherSolution& mother)
     m_motherSolution = mother;
     BenchWidget& bottle = w(flaconmere);
     bottle.picture = flaskPicturePath(m_state.flaskVolume > 0 ? m_state.flaskVolume : 100.0f);
+    bottle.liquid = liquidColour(mother);
     bottle.pointingHand = true;
     const Reagent* reagent = Catalogue::reagent(mother.reagentIndex);
     bottle.toolTip =
@@ -326,6 +344,7 @@ void BenchModel::takeBottle(std::optional<bench::Part> shown)
     m_undoEnabled = true;
     if (shown) {
         w(choisi).picture = w(*shown).picture;
+        w(choisi).liquid = w(*shown).liquid;
         // The image takes the size of the picture it shows.
         w(choisi).size = w(*shown).size;
         w(choisi).accessibleName = w(*shown).accessibleName;

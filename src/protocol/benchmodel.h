@@ -32,6 +32,7 @@ struct BenchWidget {
     QSize size;
     QString caption;
     QString picture;  // resource path, empty for none
+    QColor liquid;    // the liquid drawn in the picture; invalid: the picture's own
     QColor textColor; // invalid: the widget's own colour
     bool pointingHand = false;
     QString toolTip;

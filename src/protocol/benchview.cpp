@@ -253,7 +253,7 @@ void BenchView::renderWidget(Part part)
         target->unsetCursor();
     switch (state.kind) {
     case WidgetKind::Picture:
-        static_cast<BenchPicture*>(target)->setPicture(state.picture);
+        static_cast<BenchPicture*>(target)->setPicture(state.picture, state.liquid);
         break;
     case WidgetKind::Label: {
         auto* label = static_cast<QLabel*>(target);

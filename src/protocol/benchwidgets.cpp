@@ -60,11 +60,12 @@ BenchPicture::BenchPicture(QWidget* parent) : QAbstractButton(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void BenchPicture::setPicture(const QString& resourcePath)
+void BenchPicture::setPicture(const QString& resourcePath, const QColor& liquid)
 {
-    if (resourcePath == m_picture)
+    if (resourcePath == m_picture && liquid == m_liquid)
         return;
     m_picture = resourcePath;
+    m_liquid = liquid;
     update();
 }
 
@@ -73,7 +74,7 @@ void BenchPicture::paintEvent(QPaintEvent*)
     if (m_picture.isEmpty())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, svgPixmap(m_picture, size(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, svgPixmap(m_picture, size(), devicePixelRatioF(), m_liquid));
     drawFocusRing(painter, this);
 }
 

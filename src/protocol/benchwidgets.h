@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QColor>
 #include <QLabel>
 #include <QScrollBar>
 #include <QString>
@@ -16,8 +17,10 @@ class BenchPicture : public QAbstractButton {
 
   public:
     explicit BenchPicture(QWidget* parent = nullptr);
-    void setPicture(const QString& resourcePath);
+    // An invalid liquid colour draws the picture as it is.
+    void setPicture(const QString& resourcePath, const QColor& liquid = {});
     QString picture() const { return m_picture; }
+    QColor liquid() const { return m_liquid; }
 
   signals:
     void hovered();
@@ -28,6 +31,7 @@ class BenchPicture : public QAbstractButton {
 
   private:
     QString m_picture;
+    QColor m_liquid;
 };
 
 // A caption the student picks: by a click, or once reached with Tab, by Space or Enter.

@@ -24,10 +24,13 @@ ComparisonVerdict precisionVerdict(int studentTenths, int correctionTenths)
 
 BenchPreparation benchPreparation(const BenchModel& bench)
 {
-    BenchPreparation preparation{bench.state(), std::nullopt};
+    BenchPreparation preparation{bench.state(), std::nullopt, std::nullopt};
     // "Enregistrer" is enabled exactly while an accepted result is on the bench.
-    if (bench.isSaveEnabled())
-        preparation.result = computeResult(bench.state());
+    if (!bench.isSaveEnabled())
+        return preparation;
+    preparation.mother = bench.sampledMotherSolution();
+    preparation.result =
+        computeResult(bench.state(), preparation.mother ? &*preparation.mother : nullptr);
     return preparation;
 }
 

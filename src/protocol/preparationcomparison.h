@@ -1,6 +1,7 @@
 // Whether two preparations made the same solution, and which protocol is the more precise.
 #pragma once
 
+#include "protocol/mothersolution.h"
 #include "protocol/preparationstate.h"
 #include "protocol/resultcomputation.h"
 
@@ -11,9 +12,11 @@ namespace dosarium {
 class BenchModel;
 
 // A preparation as a bench holds it: the result is there only when the bench accepted the flask.
+// A dilution of a mother solution holds that solution, and its result is the two steps'.
 struct BenchPreparation {
     PreparationState state;
     std::optional<PreparationResult> result;
+    std::optional<MotherSolution> mother;
 };
 
 BenchPreparation benchPreparation(const BenchModel& bench);

@@ -56,9 +56,14 @@ QString lightnessText(Chromophore chromophore, double concentration)
 
 QString tubeName(int number, const Tube& tube)
 {
-    return RackTexts::tubeName.arg(number).arg(
+    QString name = RackTexts::tubeName.arg(number).arg(
         concentrationText(tube.concentration), massConcentrationText(tube),
         lightnessText(tube.chromophore(), tube.concentration));
+    name += RackTexts::tubeUncertainty.arg(benchnumbers::hundredthsWithOneDecimal(
+        int(std::lround(tube.relativeUncertainty * 10000.0)), benchnumbers::frenchNumbers()));
+    if (!tube.origin.isEmpty())
+        name += RackTexts::tubeOriginSeparator + tube.origin;
+    return name;
 }
 
 QString unknownName(const UnknownSolution& unknown)

@@ -20,8 +20,8 @@ double massConcentration(const Tube& tube);
 std::optional<TubeColour> colourOf(Chromophore chromophore, double concentration);
 // L* to the unit, "?" without colour tables.
 QString lightnessText(Chromophore chromophore, double concentration);
-// The accessible names: the concentration and the lightness of a standard, the lightness alone of
-// the unknown.
+// The accessible names: the concentration and the lightness of a standard, then its relative
+// uncertainty and where it was taken from; the lightness alone of the unknown.
 QString tubeName(int number, const Tube& tube);
 QString unknownName(const UnknownSolution& unknown);
 

@@ -2,6 +2,7 @@
 
 #include "ui/preparedpictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
@@ -9,16 +10,35 @@
 
 namespace dosarium {
 
-QImage renderSvg(const SvgPicture& picture)
+namespace {
+
+QImage render(QSvgRenderer& renderer, const SvgPicture& picture)
 {
     QImage image(picture.size * picture.devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(picture.resource);
     if (renderer.isValid()) {
         QPainter painter(&image);
         renderer.render(&painter);
     }
     return image;
+}
+
+// The picture's text with its empty liquid filled.
+QByteArray withLiquid(const QString& resource, const QColor& liquid)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().replace(R"(id="liquid" fill="none")",
+                                  R"(id="liquid" fill=")" + liquid.name().toLatin1() + '"');
+}
+
+} // namespace
+
+QImage renderSvg(const SvgPicture& picture)
+{
+    QSvgRenderer renderer(picture.resource);
+    return render(renderer, picture);
 }
 
 QString svgPictureKey(const SvgPicture& picture)
@@ -41,6 +61,23 @@ QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelR
         return pixmap;
     std::optional<QImage> prepared = PreparedPictures::instance().take(key);
     pixmap = QPixmap::fromImage(prepared ? std::move(*prepared) : renderSvg(picture));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio,
+                  const QColor& liquid)
+{
+    if (!liquid.isValid())
+        return svgPixmap(resource, size, devicePixelRatio);
+    const SvgPicture picture{resource, size, devicePixelRatio};
+    const QString key = svgPictureKey(picture) + liquid.name();
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    QSvgRenderer renderer(withLiquid(resource, liquid));
+    pixmap = QPixmap::fromImage(render(renderer, picture));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -1,6 +1,7 @@
 // Pictures are SVG resources rendered at the size of the control that shows them.
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
@@ -27,6 +28,10 @@ QString svgPictureKey(const SvgPicture& picture);
 // kept in Qt's pixmap cache so that each picture is drawn once per size. A picture announced to
 // the prepared pictures is taken from there instead of being drawn here.
 QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio = 1.0);
+// The same picture with its element `liquid` filled with a colour, for a vessel that holds a
+// coloured solution; an invalid colour, or a picture without that element, draws it as it is.
+QPixmap svgPixmap(const QString& resource, const QSize& size, qreal devicePixelRatio,
+                  const QColor& liquid);
 
 // The pointing hand shown over every clickable picture, hot spot on the tip of the index finger.
 QCursor pointingHandCursor();

@@ -71,6 +71,14 @@ EtiquetteWidget::EtiquetteWidget(QWidget* parent) : QWidget(parent)
         beside = new QLabel(this);
         beside->hide();
     }
+    m_hazards = new QLabel(this);
+    m_hazards->setObjectName(QStringLiteral("dangers"));
+    m_hazards->setGeometry(262, 104, 105, 66);
+    m_hazards->setWordWrap(true);
+    m_hazards->setAlignment(Qt::AlignCenter);
+    m_hazards->setFont(labelFont(8.0, true));
+    m_hazards->setStyleSheet(QStringLiteral("border: 1px solid rgb(0, 0, 128); padding: 2px;"));
+    m_hazards->hide();
     setAccessibleName(labelAccessibleName);
     describe();
 }
@@ -140,6 +148,8 @@ void EtiquetteWidget::setPreparedLabel(const std::optional<PreparedLabel>& prepa
     if (prepared == m_prepared)
         return;
     m_prepared = prepared;
+    m_hazards->setText(prepared ? prepared->hazards : QString());
+    m_hazards->setVisible(!m_hazards->text().isEmpty());
     describe();
     update();
 }
@@ -147,7 +157,10 @@ void EtiquetteWidget::setPreparedLabel(const std::optional<PreparedLabel>& prepa
 void EtiquetteWidget::describe()
 {
     const PreparedLabel* prepared = m_prepared ? &*m_prepared : nullptr;
-    setAccessibleDescription(LabelLayout::lines(m_reagentIndex, prepared).join(QLatin1Char('\n')));
+    QStringList lines = LabelLayout::lines(m_reagentIndex, prepared);
+    if (prepared && !prepared->hazards.isEmpty())
+        lines << prepared->hazards;
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
 QString EtiquetteWidget::reagentName() const

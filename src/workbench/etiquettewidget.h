@@ -28,7 +28,7 @@ class EtiquetteWidget : public QWidget {
     void setReagentIndex(int index);
     int reagentIndex() const { return m_reagentIndex; }
     // A solution prepared on the bench: its own concentration and uncertainty below the solute's
-    // lines; none for a cupboard's bottle.
+    // lines, and its note on hazards where a pictogram stands; none for a cupboard's bottle.
     void setPreparedLabel(const std::optional<PreparedLabel>& prepared);
 
     QString reagentName() const;
@@ -48,6 +48,7 @@ class EtiquetteWidget : public QWidget {
     QLabel* m_kind;
     std::array<QLabel*, 3> m_pictograms{};
     std::array<QLabel*, 2> m_beside{};
+    QLabel* m_hazards;
     int m_reagentIndex = 0;
     std::optional<PreparedLabel> m_prepared;
     int m_besideShownFor = -1; // the reagent whose other pictograms are shown, or -1

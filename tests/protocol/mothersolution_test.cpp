@@ -17,6 +17,7 @@ namespace {
 
 constexpr int permanganate = 6;
 constexpr int glucose = 4;
+constexpr int sodiumHydroxide = 5;
 
 // Volumetric pipette positions 1, 2, 5, 10, 20, 25 mL; flask positions 25 to 1000 mL.
 constexpr int pipette2mL = 1;
@@ -86,15 +87,27 @@ TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAn
     const QStringList label = LabelLayout::lines(permanganate, &*prepared);
     EXPECT_EQ(label.value(2), QStringLiteral("Concentration : C = 1,00 · 10⁻³ mol.L-1"));
     EXPECT_EQ(label.value(3), QStringLiteral("Incertitude relative : 0,4 %"));
+    // A dilution does not carry the stock's pictograms: its label sends the student to the stock.
+    EXPECT_EQ(bench.visiblePictogram(), Hazard::None);
+    EXPECT_EQ(prepared->hazards, texts::motherSolutionHazards);
     bench.liquide_MouseMove(permanganate);
     EXPECT_FALSE(bench.preparedLabel()) << "the cupboard's bottle of the same reagent";
     EXPECT_EQ(bench.label2(), QStringLiteral("Solution aqueuse"));
+    EXPECT_EQ(bench.visiblePictogram(), Catalogue::reagent(permanganate)->hazard);
+    EXPECT_NE(bench.visiblePictogram(), Hazard::None);
+
+    // The bottle's liquid is drawn purple, and the chosen bottle keeps it.
+    const QColor purple = bench.widget(flaconmere).liquid;
+    ASSERT_TRUE(purple.isValid());
+    EXPECT_GT(purple.red(), purple.green() + 40) << purple.name().toStdString();
+    EXPECT_GT(purple.blue(), purple.green() + 40) << purple.name().toStdString();
 
     // A solution is taken with the glassware, whatever the solute.
     bench.flaconmere_MouseMove();
     bench.flaconmere_Click();
     EXPECT_FALSE(bench.widget(flaconmere).visible);
     EXPECT_EQ(bench.widget(choisi).picture, flaskPicturePath(1000));
+    EXPECT_EQ(bench.widget(choisi).liquid, purple);
     EXPECT_EQ(bench.widget(conseil).caption, texts::chooseGlassware);
     pipette(pipette10mL, flask100mL);
 
@@ -117,6 +130,8 @@ TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAn
     EXPECT_DOUBLE_EQ(bench.motherSolution()->concentration, 1e-4);
     EXPECT_EQ(bench.motherSolution()->uncertainty, 80);
     EXPECT_EQ(bench.widget(flaconmere).picture, flaskPicturePath(100));
+    EXPECT_GT(bench.widget(flaconmere).liquid.lightness(), purple.lightness() + 40)
+        << "ten times more dilute";
 }
 
 TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAndANewBottle)
@@ -153,11 +168,22 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     EXPECT_TRUE(bench.widget(flaconmere).visible);
     bench.liquide_MouseMove(permanganate);
     bench.liquide_Click(permanganate);
+    EXPECT_FALSE(bench.widget(choisi).liquid.isValid()) << "a cupboard's bottle keeps its picture";
     EXPECT_FALSE(bench.sampledMotherSolution());
     pipette(pipette10mL, flask100mL);
     EXPECT_FALSE(Preparation::of(bench).mother());
     EXPECT_EQ(writingLines().size(), 2) << "a cupboard's dilution names no mother";
     EXPECT_EQ(resultLines()[4], texts::resultUncertainty + QStringLiteral("0,4 %"));
+
+    // A colourless mother solution is drawn as the flask's picture is.
+    bench.useAsMotherSolution();
+    ASSERT_TRUE(bench.widget(flaconmere).liquid.isValid());
+    bench.liquide_MouseMove(sodiumHydroxide);
+    bench.liquide_Click(sodiumHydroxide);
+    pipette(pipette10mL, flask100mL);
+    bench.useAsMotherSolution();
+    EXPECT_EQ(bench.motherSolution()->reagentIndex, sodiumHydroxide);
+    EXPECT_FALSE(bench.widget(flaconmere).liquid.isValid());
 }
 
 // Hand calculations: C = C(mother) × Vs / V, and the uncertainty is the dilution's (the bench's
