@@ -131,12 +131,12 @@ void WorkbenchWindow::addRackEntries()
 
 void WorkbenchWindow::createCommandBar()
 {
-    for (const CommandButton& spec : commandButtons) {
-        QPushButton* button = new QPushButton(spec.caption, this);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
-        button->setGeometry(spec.left, 0, spec.width, 41);
-        button->setToolTip(spec.toolTip);
-        showHintOnHover(button, spec.hint);
+    for (const CommandButton& entry : commandButtons) {
+        QPushButton* button = new QPushButton(entry.caption, this);
+        button->setObjectName(QString::fromLatin1(entry.objectName));
+        button->setGeometry(entry.left, 0, entry.width, 41);
+        button->setToolTip(entry.toolTip);
+        showHintOnHover(button, entry.hint);
     }
     connect(commandButton("Command1"), &QPushButton::clicked, this, &QWidget::close);
     connect(commandButton("Command8"), &QPushButton::clicked, this,

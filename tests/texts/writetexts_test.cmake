@@ -3,7 +3,9 @@
 # Run by CTest with SCRIPT (the generator) and WORK (a scratch folder) set.
 cmake_minimum_required(VERSION 3.25)
 
-file(REMOVE_RECURSE ${WORK})
+# A folder of its own, should two runs share the build folder.
+string(RANDOM LENGTH 12 run)
+set(WORK ${WORK}/${run})
 file(MAKE_DIRECTORY ${WORK})
 set(failures "")
 
@@ -81,6 +83,7 @@ foreach(case IN LISTS bad_cases)
     endif()
 endforeach()
 
+file(REMOVE_RECURSE ${WORK})
 if(failures)
     list(JOIN failures "\n" text)
     message(FATAL_ERROR "${text}")
