@@ -118,5 +118,7 @@ inline const QString noAbsorption = QStringLiteral(
     "À cette longueur d'onde, les tubes n'absorbent presque pas : choisissez une longueur d'onde "
     "où la solution absorbe.");
 inline const QString noUnknownReading = QStringLiteral("Aucune solution inconnue à lire.");
+// The printout's line for the unknown read on the curve: the reading, then the wavelength.
+inline const QString printedReading = QStringLiteral("%1 (λ = %2 nm)");
 
 } // namespace dosarium::RackTexts
