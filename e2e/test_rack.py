@@ -3,6 +3,7 @@ a range of four standards by diluting the copper sulfate stock, pours each into 
 then wrong, saves the rack, changes it, reopens it, reads the unknown on the spectrophotometer's
 curve and prints the rack to a PDF file."""
 
+import re
 import subprocess
 
 import accessibility as a11y
@@ -146,5 +147,7 @@ def test_copper_range(program, workbench, user, desktop):
     printed = a11y.wait_for(lambda: pdf_text(pdf), "the PDF file")
     assert "Échelle de teintes" in printed and "Tube 4 : C = 0,200" in printed
     assert "Encadrement faux" in printed and "Courbe d'étalonnage" in printed
+    assert re.search(r"Inconnue : A = \d,\d{3}, d'où C = \(0,075\d* ± 0,\d+\) mol · L⁻¹ \(λ = \d{3} nm\)",
+                     printed), printed
     user.click(a11y.find(window, "push button", "Fermer"))
     program.no_window(RACK_WINDOW)

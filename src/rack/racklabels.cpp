@@ -71,4 +71,21 @@ QString unknownName(const UnknownSolution& unknown)
     return RackTexts::unknownName.arg(lightnessText(unknown.chromophore(), unknown.concentration));
 }
 
+QString unknownReadingText(const UnknownReading& reading)
+{
+    const resultwriting::Written w = resultwriting::threeFigures(
+        reading.concentration, benchnumbers::doubleDigits, benchnumbers::frenchNumbers());
+    QString value = resultwriting::withUncertainty(
+        reading.concentration, reading.relativeUncertainty, w.exponent, benchnumbers::doubleDigits,
+        benchnumbers::frenchNumbers());
+    if (w.exponent != 0)
+        value += RackTexts::powerOfTen + benchnumbers::superscript(w.exponent);
+    const QString absorbance = benchnumbers::fixed(
+        reading.absorbance, 3, benchnumbers::doubleDigits, benchnumbers::frenchNumbers());
+    QString text = RackTexts::unknownReading.arg(absorbance, value);
+    if (reading.outsideRange)
+        text += RackTexts::unknownOutside;
+    return text;
+}
+
 } // namespace dosarium::racklabels

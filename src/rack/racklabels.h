@@ -2,6 +2,7 @@
 #pragma once
 
 #include "colour/tubecolour.h"
+#include "rack/calibration.h"
 #include "rack/tube.h"
 
 #include <QString>
@@ -24,5 +25,8 @@ QString lightnessText(Chromophore chromophore, double concentration);
 // uncertainty and where it was taken from; the lightness alone of the unknown.
 QString tubeName(int number, const Tube& tube);
 QString unknownName(const UnknownSolution& unknown);
+// The unknown read on the curve: its absorbance, its concentration with its uncertainty, and
+// whether the reading lies beyond the standards.
+QString unknownReadingText(const UnknownReading& reading);
 
 } // namespace dosarium::racklabels

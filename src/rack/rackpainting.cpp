@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <vector>
 
 namespace dosarium {
 namespace {
@@ -52,26 +53,60 @@ void paintTube(QPainter& painter, const QRectF& tube, const QColor& colour)
     painter.drawLine(QLineF(tube.left() - 3.0, tube.top(), tube.right() + 3.0, tube.top()));
 }
 
-// Lines of text centred under a tube, shrunk to the slot's width.
-void paintLabels(QPainter& painter, const QRectF& slot, double top, const QStringList& lines)
+// How the labels under the tubes are set: their font, and the rows they alternate on so that a
+// label may be wider than its tube's slot without touching its neighbours'.
+struct LabelRows {
+    QFont font;
+    int rows = 1;
+};
+
+// The fewest rows (up to maxRows) at which the widest label keeps the picture's font; when even
+// maxRows are too few, maxRows at the font that fits, never below 5 pt.
+LabelRows labelRows(const QFont& base, double slotWidth, double widest, int maxRows)
 {
-    QFont font = painter.font();
-    const QFontMetricsF metrics(font);
-    double widest = 0.0;
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    // A gap between the labels of neighbouring tubes.
-    const double room = slot.width() * 0.9;
-    if (widest > room)
-        font.setPointSizeF(std::max(5.0, font.pointSizeF() * room / widest));
+    // A gap between the labels of neighbours on the same row.
+    const auto room = [slotWidth](int rows) { return rows * slotWidth * 0.9; };
+    LabelRows layout{base, 1};
+    while (layout.rows < maxRows && widest > room(layout.rows))
+        ++layout.rows;
+    if (widest > room(layout.rows))
+        layout.font.setPointSizeF(std::max(5.0, base.pointSizeF() * room(layout.rows) / widest));
+    return layout;
+}
+
+// Lines of text centred under a tube's slot, on the given row of labels; a thin line leads from the
+// tube down to a label set below the first row.
+void paintLabels(QPainter& painter, const QRectF& area, const QRectF& slot, double top,
+                 const LabelRows& layout, int row, const QStringList& lines)
+{
     painter.save();
-    painter.setFont(font);
+    painter.setFont(layout.font);
+    const double height = QFontMetricsF(layout.font).lineSpacing();
+    // Every row of labels is two lines high, the unknown's one line included.
+    const double rowTop = top + row * 2.0 * height;
+    if (row > 0) {
+        painter.setPen(QPen(glass, 0.75));
+        painter.drawLine(QLineF(slot.center().x(), top, slot.center().x(), rowTop));
+    }
     painter.setPen(text);
-    const double height = QFontMetricsF(font).lineSpacing();
+    const QFontMetricsF metrics(layout.font);
+    double width = 0.0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    // The first and last tubes' labels stay inside the picture.
+    const double left =
+        std::max(area.left(), std::min(slot.center().x() - width / 2.0, area.right() - width));
     for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(QRectF(slot.left(), top + i * height, slot.width(), height),
+        painter.drawText(QRectF(left, rowTop + i * height, width, height),
                          Qt::AlignHCenter | Qt::AlignTop, lines[i]);
     painter.restore();
+}
+
+QStringList tubeLabels(const Tube& tube)
+{
+    return {
+        RackTexts::shortMassLabel.arg(racklabels::shortNumber(racklabels::massConcentration(tube))),
+        RackTexts::shortConcentrationLabel.arg(racklabels::shortNumber(tube.concentration))};
 }
 
 } // namespace
@@ -86,8 +121,20 @@ void paintRack(QPainter& painter, const QRectF& area, const RackContent& rack, i
     const double slotCount = tubes + (rack.unknown ? 1.5 : 0.0);
     const double slotWidth =
         std::min(area.width() / std::max(1.0, slotCount), area.height() * 0.45);
-    const double lineHeight = QFontMetricsF(painter.font()).lineSpacing();
-    const double labelsHeight = 2.5 * lineHeight;
+    const QFontMetricsF metrics(painter.font());
+    const double lineHeight = metrics.lineSpacing();
+    std::vector<QStringList> labels;
+    double widest = 0.0;
+    for (const Tube& tube : rack.tubes) {
+        labels.push_back(tubeLabels(tube));
+        for (const QString& line : labels.back())
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    // Each row of labels takes two lines; the tubes keep at least half the picture's height.
+    const int maxRows = std::clamp(int((area.height() * 0.5 / lineHeight - 0.5) / 2.0), 1, 3);
+    const LabelRows layout = labelRows(painter.font(), slotWidth, widest, maxRows);
+    const double labelsHeight =
+        (2.0 * layout.rows + 0.5) * QFontMetricsF(layout.font).lineSpacing();
     const double bracketHeight = 1.2 * lineHeight;
     const double tubeWidth = std::max(8.0, slotWidth * 0.32);
     const double tubeTop = area.top() + bracketHeight + 4.0;
@@ -104,11 +151,8 @@ void paintRack(QPainter& painter, const QRectF& area, const RackContent& rack, i
         const Tube& tube = rack.tubes[std::size_t(i)];
         const QRectF slot = slotAt(i);
         paintTube(painter, tubeIn(slot), colourOf(tube.chromophore(), tube.concentration));
-        paintLabels(
-            painter, slot, tubeBottom + 3.0,
-            {RackTexts::shortMassLabel.arg(
-                 racklabels::shortNumber(racklabels::massConcentration(tube))),
-             RackTexts::shortConcentrationLabel.arg(racklabels::shortNumber(tube.concentration))});
+        paintLabels(painter, area, slot, tubeBottom + 3.0, layout, i % layout.rows,
+                    labels[std::size_t(i)]);
         if (i == current) {
             painter.setPen(QPen(focus, 2.0, Qt::DashLine));
             painter.setBrush(Qt::NoBrush);
@@ -119,7 +163,8 @@ void paintRack(QPainter& painter, const QRectF& area, const RackContent& rack, i
         const QRectF slot = slotAt(tubes + 0.5);
         paintTube(painter, tubeIn(slot),
                   colourOf(rack.unknown->chromophore(), rack.unknown->concentration));
-        paintLabels(painter, slot, tubeBottom + 3.0, {RackTexts::unknownLabel});
+        paintLabels(painter, area, slot, tubeBottom + 3.0, layout, tubes % layout.rows,
+                    {RackTexts::unknownLabel});
     }
     if (rack.bracket && rack.bracket->upper < tubes) {
         const double left = slotAt(rack.bracket->lower).center().x();
@@ -130,7 +175,8 @@ void paintRack(QPainter& painter, const QRectF& area, const RackContent& rack, i
                                         QPointF(right, y), QPointF(right, tubeTop - 2.0)}));
     }
     if (tubes == 0 && !rack.unknown)
-        paintLabels(painter, area, area.center().y(), {RackTexts::emptyRack});
+        paintLabels(painter, area, area, area.center().y(), LabelRows{painter.font(), 1}, 0,
+                    {RackTexts::emptyRack});
     painter.restore();
 }
 

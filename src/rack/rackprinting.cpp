@@ -12,6 +12,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <memory>
+#include <optional>
 
 namespace dosarium {
 
@@ -40,6 +41,14 @@ void printRack(QPagedPaintDevice& device, const RackContent& rack)
     paintRack(painter, tubes, rack);
     y = tubes.bottom() + line;
 
+    std::optional<Calibration> calibration;
+    std::optional<UnknownReading> reading;
+    if (rack.tubes.size() >= 2) {
+        calibration = calibrate(rack.tubes, bandMaximum(rack.tubes.front().chromophore()));
+        if (rack.unknown && rack.unknown->reagentIndex == rack.tubes.front().reagentIndex)
+            reading = readUnknown(*calibration, *rack.unknown);
+    }
+
     QStringList lines;
     for (std::size_t i = 0; i < rack.tubes.size(); ++i)
         lines.append(racklabels::tubeName(int(i) + 1, rack.tubes[i]));
@@ -49,6 +58,10 @@ void printRack(QPagedPaintDevice& device, const RackContent& rack)
         lines.append(verdictText(
             judgeBracket(rack.tubes, rack.bracket->lower, rack.bracket->upper, *rack.unknown),
             rack));
+    if (reading)
+        lines.append(
+            RackTexts::printedReading.arg(racklabels::unknownReadingText(*reading),
+                                          QString::number(qRound(calibration->wavelength))));
     for (const QString& text : lines) {
         const QRectF box = painter.boundingRect(QRectF(page.left(), y, page.width(), page.height()),
                                                 Qt::TextWordWrap, text);
@@ -56,19 +69,14 @@ void printRack(QPagedPaintDevice& device, const RackContent& rack)
         y = box.bottom() + line * 0.3;
     }
 
-    if (rack.tubes.size() < 2)
+    if (!calibration)
         return;
-    const Chromophore species = rack.tubes.front().chromophore();
-    const Calibration calibration = calibrate(rack.tubes, bandMaximum(species));
-    std::optional<UnknownReading> reading;
-    if (rack.unknown && rack.unknown->reagentIndex == rack.tubes.front().reagentIndex)
-        reading = readUnknown(calibration, *rack.unknown);
     y += line;
     const QRectF chartArea(page.left(), y, page.width(), std::max(0.0, page.bottom() - y));
     // The chart is laid out at screen size and scaled onto the page, so its fonts keep their
     // proportions whatever the printer's resolution.
     QGraphicsScene scene;
-    QChart* chart = calibrationChart(calibration, reading);
+    QChart* chart = calibrationChart(*calibration, reading);
     scene.addItem(chart);
     const QSizeF layout(800.0, 800.0 * chartArea.height() / std::max(1.0, chartArea.width()));
     chart->resize(layout);

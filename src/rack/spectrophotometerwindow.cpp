@@ -1,7 +1,6 @@
 #include "rack/spectrophotometerwindow.h"
 
 #include "protocol/benchnumbers.h"
-#include "protocol/resultwriting.h"
 #include "rack/calibrationchart.h"
 #include "rack/racklabels.h"
 #include "rack/rackmodel.h"
@@ -73,6 +72,9 @@ SpectrophotometerWindow::SpectrophotometerWindow(const RackModel& rack, QWidget*
 
     connect(m_wavelength, &QSpinBox::valueChanged, this, &SpectrophotometerWindow::measure);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The chart lays out its axes and labels at the view's size: giving the view its size first
+    // spares a layout at a size it never shows.
+    layout->activate();
     measure();
     m_wavelength->setFocus();
 }
@@ -114,17 +116,7 @@ void SpectrophotometerWindow::measure()
                                                                        : QString());
         return;
     }
-    const resultwriting::Written w = resultwriting::threeFigures(
-        reading->concentration, benchnumbers::doubleDigits, benchnumbers::frenchNumbers());
-    QString value = resultwriting::withUncertainty(
-        reading->concentration, reading->relativeUncertainty, w.exponent,
-        benchnumbers::doubleDigits, benchnumbers::frenchNumbers());
-    if (w.exponent != 0)
-        value += RackTexts::powerOfTen + benchnumbers::superscript(w.exponent);
-    QString text = RackTexts::unknownReading.arg(absorbanceText(reading->absorbance), value);
-    if (reading->outsideRange)
-        text += RackTexts::unknownOutside;
-    m_unknown->setText(text);
+    m_unknown->setText(racklabels::unknownReadingText(*reading));
 }
 
 } // namespace dosarium
