@@ -201,3 +201,23 @@ def answer_by_key(program, user, title, key="Return"):
 def click_in_layout(user, origin, point, scale):
     """Clicks a point given in the window's layout pixels, wherever the screen's scale draws it."""
     user.click_at(origin[0] + round(point[0] * scale), origin[1] + round(point[1] * scale))
+
+
+def tube_names(window):
+    """The accessible names of the rack's tubes, in their order."""
+    return [a11y.name(item) for item in a11y.find_all(a11y.find(window, "list", "Tubes de l'échelle"),
+                                                      "list item")]
+
+
+def lightness(tube_name):
+    """The CIE L* a tube's accessible name gives."""
+    return int(tube_name.split("L* = ")[1].split(" ")[0])
+
+
+def open_rack(program, workbench, user, tubes):
+    """Opens the rack from the exercise menu once it holds `tubes` tubes: its window and their names."""
+    choose_in_exercise_menu(workbench, user, "Échelle de teintes...")
+    window = program.window("Échelle de teintes")
+    names = a11y.wait_for(lambda: tube_names(window) if len(tube_names(window)) == tubes else None,
+                          f"{tubes} tubes")
+    return window, names

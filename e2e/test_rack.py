@@ -27,13 +27,6 @@ def pdf_text(path):
     return run.stdout if run.returncode == 0 else ""
 
 
-def tube_names(window):
-    return [a11y.name(item) for item in a11y.find_all(a11y.find(window, "list", "Tubes de l'échelle"),
-                                                      "list item")]
-
-
-def lightness(name):
-    return int(name.split("L* = ")[1].split(" ")[0])
 
 
 def verdict(window):
@@ -88,14 +81,11 @@ def test_copper_range(program, workbench, user, desktop):
                   f"Solution versée dans un tube : l'échelle de teintes compte {count} tube(s).")
 
     # The tubes stand in order of concentration, darker as they hold more copper.
-    steps.choose_in_exercise_menu(workbench, user, RACK)
-    window = program.window(RACK_WINDOW)
-    names = a11y.wait_for(lambda: tube_names(window) if len(tube_names(window)) == 4 else None,
-                          "four tubes")
+    window, names = steps.open_rack(program, workbench, user, 4)
     assert [name.split(", ")[0] for name in names] == [
         "Tube 1 : C = 0,0200 mol · L⁻¹", "Tube 2 : C = 0,0500 mol · L⁻¹",
         "Tube 3 : C = 0,100 mol · L⁻¹", "Tube 4 : C = 0,200 mol · L⁻¹"]
-    lightnesses = [lightness(name) for name in names]
+    lightnesses = [steps.lightness(name) for name in names]
     assert lightnesses == sorted(lightnesses, reverse=True) and len(set(lightnesses)) == 4
 
     # Bracketed right between tubes 2 and 3, then wrong between 3 and 4.
@@ -120,11 +110,11 @@ def test_copper_range(program, workbench, user, desktop):
                   "the rack saved")
     user.click(a11y.find(a11y.find(window, "list", "Tubes de l'échelle"), "list item", names[0]))
     user.click(a11y.find(window, "push button", "Retirer le tube"))
-    a11y.wait_for(lambda: len(tube_names(window)) == 3, "a tube taken away")
+    a11y.wait_for(lambda: len(steps.tube_names(window)) == 3, "a tube taken away")
     assert not verdict(window).startswith("Encadrement")
     user.click(a11y.find(window, "push button", "Ouvrir..."))
     steps.answer_file_dialog(program, user, "Ouvrir", saved, "Ouvrir")
-    a11y.wait_for(lambda: tube_names(window) == names, "the saved tubes back")
+    a11y.wait_for(lambda: steps.tube_names(window) == names, "the saved tubes back")
     a11y.wait_for(lambda: verdict(window).startswith("Encadrement faux : "),
                   "the saved bracket back")
 

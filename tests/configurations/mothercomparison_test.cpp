@@ -4,6 +4,7 @@
 #include "configurations/configurationtexts.h"
 #include "configurations/correctioncomparison.h"
 #include "configurations/preparationamounts.h"
+#include "motherdilution.h"
 #include "protocol/benchmodel.h"
 #include "protocol/preparation.h"
 #include "scriptedmessageservice.h"
@@ -13,35 +14,19 @@
 
 using namespace dosarium;
 using namespace dosarium::configurationtexts;
+using namespace dosarium::test;
 
 namespace {
 
-constexpr qint16 permanganate = 6;
-// Volumetric pipette positions 1, 2, 5, 10, 20, 25 mL; flask positions 25 to 1000 mL.
-constexpr int pipette2mL = 1, pipette10mL = 3, pipette25mL = 5;
-constexpr int flask50mL = 1, flask100mL = 2, flask1000mL = 6;
-
 class MotherComparison : public ::testing::Test {
   protected:
-    void pipette(int position, int flaskPosition)
-    {
-        bench.pipjaug_Click();
-        bench.setUpDown2Position(position);
-        bench.validprel_Click();
-        bench.setUpDown1Position(flaskPosition);
-        bench.validvol_Click();
-    }
-    // 2 mL of the 0,50 mol/L stock made up to 1000 mL (1,00 × 10⁻³ mol/L, 0,4 %), kept, then
-    // sampled again with the volumetric pipette.
+    // The permanganate mother solution sampled again with the volumetric pipette.
     void diluteTheMother(int pipettePosition, int flaskPosition)
     {
-        bench.liquide_MouseMove(permanganate);
-        bench.liquide_Click(permanganate);
-        pipette(pipette2mL, flask1000mL);
-        bench.useAsMotherSolution();
+        keepPermanganateMother(bench);
         bench.flaconmere_MouseMove();
         bench.flaconmere_Click();
-        pipette(pipettePosition, flaskPosition);
+        pipetteInto(bench, pipettePosition, flaskPosition);
         ASSERT_TRUE(messages.shown.isEmpty());
     }
     // The correction makes its solution straight from the stock: 1 mL to 1000 mL, 5,00 × 10⁻⁴.
@@ -49,7 +34,8 @@ class MotherComparison : public ::testing::Test {
     {
         const QString path = dir.filePath(QStringLiteral("corrige.C05"));
         const std::optional<ConfigurationValues> values = configurationFor(
-            {permanganate, qint16(SamplingTool::VolumetricPipette), 0.0, 1.0, 1000.0}, nullptr);
+            {qint16(permanganate), qint16(SamplingTool::VolumetricPipette), 0.0, 1.0, 1000.0},
+            nullptr);
         EXPECT_TRUE(values && ConfigurationFile::write(path, *values));
         return path;
     }

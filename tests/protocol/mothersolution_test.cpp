@@ -1,6 +1,7 @@
 // A prepared solution kept as a mother solution and diluted again: the bench, the result and the
 // preparation value that remembers its mother.
 #include "catalogue/labellayout.h"
+#include "motherdilution.h"
 #include "protocol/benchmodel.h"
 #include "protocol/preparation.h"
 #include "protocol/protocoltexts.h"
@@ -12,41 +13,18 @@
 
 using namespace dosarium;
 using namespace dosarium::bench;
+using namespace dosarium::test;
 
 namespace {
 
-constexpr int permanganate = 6;
 constexpr int glucose = 4;
 constexpr int sodiumHydroxide = 5;
-
-// Volumetric pipette positions 1, 2, 5, 10, 20, 25 mL; flask positions 25 to 1000 mL.
-constexpr int pipette2mL = 1;
-constexpr int pipette10mL = 3;
-constexpr int flask100mL = 2;
-constexpr int flask1000mL = 6;
 
 class MotherSolutionTest : public ::testing::Test {
   protected:
     ScriptedMessageService messages;
     BenchModel bench{messages, QLocale(QLocale::French, QLocale::France)};
 
-    void pipette(int position, int flaskPosition)
-    {
-        bench.pipjaug_Click();
-        bench.setUpDown2Position(position);
-        bench.validprel_Click();
-        bench.setUpDown1Position(flaskPosition);
-        bench.validvol_Click();
-    }
-    // 2 mL of the 0,50 mol/L stock made up to 1000 mL, kept as the mother solution.
-    void keepFirstDilution()
-    {
-        bench.liquide_MouseMove(permanganate);
-        bench.liquide_Click(permanganate);
-        pipette(pipette2mL, flask1000mL);
-        ASSERT_TRUE(bench.canUseAsMotherSolution());
-        bench.useAsMotherSolution();
-    }
     QStringList resultLines() const
     {
         return bench.resultDocument().toPlainText().split(QLatin1Char('\n'));
@@ -63,7 +41,7 @@ class MotherSolutionTest : public ::testing::Test {
 TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAndNamesItsMother)
 {
     EXPECT_FALSE(bench.canUseAsMotherSolution()) << "no result yet";
-    keepFirstDilution();
+    keepPermanganateMother(bench);
     const MotherSolution first{permanganate, 1e-3, 40};
     ASSERT_TRUE(bench.motherSolution());
     EXPECT_EQ(bench.motherSolution()->reagentIndex, first.reagentIndex);
@@ -109,7 +87,7 @@ TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAn
     EXPECT_EQ(bench.widget(choisi).picture, flaskPicturePath(1000));
     EXPECT_EQ(bench.widget(choisi).liquid, purple);
     EXPECT_EQ(bench.widget(conseil).caption, texts::chooseGlassware);
-    pipette(pipette10mL, flask100mL);
+    pipetteInto(bench, pipette10mL, flask100mL);
 
     ASSERT_TRUE(messages.shown.isEmpty());
     // The lines every result has stay as they are for the cupboard's bottles.
@@ -136,7 +114,7 @@ TEST_F(MotherSolutionTest, ADilutionOfThePreparedSolutionAddsBothUncertaintiesAn
 
 TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAndANewBottle)
 {
-    keepFirstDilution();
+    keepPermanganateMother(bench);
     bench.flaconmere_MouseMove();
     bench.flaconmere_Click();
     bench.pipjaug_Click();
@@ -147,7 +125,7 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     EXPECT_EQ(bench.state().protocolStep, ProtocolStep::Sampling);
     EXPECT_EQ(bench.widget(conseil).caption, texts::chooseGlassware);
     EXPECT_TRUE(bench.sampledMotherSolution());
-    pipette(pipette10mL, flask100mL);
+    pipetteInto(bench, pipette10mL, flask100mL);
 
     const Preparation diluted = Preparation::of(bench);
     ASSERT_TRUE(diluted.mother());
@@ -170,7 +148,7 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     bench.liquide_Click(permanganate);
     EXPECT_FALSE(bench.widget(choisi).liquid.isValid()) << "a cupboard's bottle keeps its picture";
     EXPECT_FALSE(bench.sampledMotherSolution());
-    pipette(pipette10mL, flask100mL);
+    pipetteInto(bench, pipette10mL, flask100mL);
     EXPECT_FALSE(Preparation::of(bench).mother());
     EXPECT_EQ(writingLines().size(), 2) << "a cupboard's dilution names no mother";
     EXPECT_EQ(resultLines()[4], texts::resultUncertainty + QStringLiteral("0,4 %"));
@@ -180,7 +158,7 @@ TEST_F(MotherSolutionTest, ThePreparationRemembersItsMotherThroughUndoAReplayAnd
     ASSERT_TRUE(bench.widget(flaconmere).liquid.isValid());
     bench.liquide_MouseMove(sodiumHydroxide);
     bench.liquide_Click(sodiumHydroxide);
-    pipette(pipette10mL, flask100mL);
+    pipetteInto(bench, pipette10mL, flask100mL);
     bench.useAsMotherSolution();
     EXPECT_EQ(bench.motherSolution()->reagentIndex, sodiumHydroxide);
     EXPECT_FALSE(bench.widget(flaconmere).liquid.isValid());
