@@ -53,4 +53,12 @@ TubeColour tubeColour(const ColourTables& tables, Chromophore chromophore, doubl
     return {xyz, toLab(xyz, tables.white()), toSrgb(xyz)};
 }
 
+std::optional<TubeColour> standardTubeColour(Chromophore chromophore, double concentration)
+{
+    const ColourTables& tables = ColourTables::standard();
+    if (!tables.isValid())
+        return std::nullopt;
+    return tubeColour(tables, chromophore, concentration);
+}
+
 } // namespace dosarium

@@ -5,6 +5,8 @@
 #include "colour/colourspaces.h"
 #include "colour/colourtables.h"
 
+#include <optional>
+
 namespace dosarium {
 
 // The inner diameter of a 16 mm test tube, in cm.
@@ -20,5 +22,8 @@ struct TubeColour {
 // The tables must be valid.
 TubeColour tubeColour(const ColourTables& tables, Chromophore chromophore, double concentration,
                       double pathLength = tubePathLength);
+
+// The same with the system's colour tables; nothing when they cannot be read.
+std::optional<TubeColour> standardTubeColour(Chromophore chromophore, double concentration);
 
 } // namespace dosarium

@@ -30,11 +30,8 @@ QColor liquidColour(const MotherSolution& mother)
     const Chromophore chromophore = chromophoreOf(mother.reagentIndex);
     if (chromophore == Chromophore::None)
         return {};
-    const ColourTables& tables = ColourTables::standard();
-    if (!tables.isValid())
-        return {};
-    const Srgb c = tubeColour(tables, chromophore, mother.concentration).srgb;
-    return QColor(c.red, c.green, c.blue);
+    const std::optional<TubeColour> c = standardTubeColour(chromophore, mother.concentration);
+    return c ? QColor(c->srgb.red, c->srgb.green, c->srgb.blue) : QColor();
 }
 
 } // namespace

@@ -40,17 +40,9 @@ QString massConcentrationText(const Tube& tube)
                                                 benchnumbers::frenchNumbers());
 }
 
-std::optional<TubeColour> colourOf(Chromophore chromophore, double concentration)
-{
-    const ColourTables& tables = ColourTables::standard();
-    if (!tables.isValid())
-        return std::nullopt;
-    return tubeColour(tables, chromophore, concentration);
-}
-
 QString lightnessText(Chromophore chromophore, double concentration)
 {
-    const std::optional<TubeColour> colour = colourOf(chromophore, concentration);
+    const std::optional<TubeColour> colour = standardTubeColour(chromophore, concentration);
     return colour ? QString::number(std::lround(colour->lab.l)) : QStringLiteral("?");
 }
 

@@ -6,7 +6,6 @@
 #include "rack/tube.h"
 
 #include <QString>
-#include <optional>
 
 namespace dosarium::racklabels {
 
@@ -17,8 +16,6 @@ QString shortNumber(double value);
 // Cm = C × M of the solute: "7,98 g · L⁻¹".
 QString massConcentrationText(const Tube& tube);
 double massConcentration(const Tube& tube);
-// The colour of a tube of that solution; nothing when the system's colour tables cannot be read.
-std::optional<TubeColour> colourOf(Chromophore chromophore, double concentration);
 // L* to the unit, "?" without colour tables.
 QString lightnessText(Chromophore chromophore, double concentration);
 // The accessible names: the concentration and the lightness of a standard, then its relative

@@ -1,5 +1,6 @@
 #include "rack/rackpainting.h"
 
+#include "colour/tubecolour.h"
 #include "rack/racklabels.h"
 #include "rack/racktexts.h"
 
@@ -21,7 +22,7 @@ constexpr double fillShare = 0.75;
 
 QColor colourOf(Chromophore chromophore, double concentration)
 {
-    const std::optional<TubeColour> c = racklabels::colourOf(chromophore, concentration);
+    const std::optional<TubeColour> c = standardTubeColour(chromophore, concentration);
     return c ? QColor(c->srgb.red, c->srgb.green, c->srgb.blue) : QColor(200, 200, 200);
 }
 
